@@ -1,0 +1,110 @@
+#include "framework/DocumentTemplate.h"
+
+#include <new>
+#include <vector>
+
+#include "framework/AppInfo.h"
+#include "framework/Archive.h"
+#include "framework/Exceptions.h"
+#include "framework/FileAccess.h"
+#include "framework/MessageBox.h"
+
+void CSingleDocTemplate::OnFileNew() {
+  m_document.OnNewDocument();
+  m_host.OnInitialUpdate();
+}
+
+bool CSingleDocTemplate::OpenDocumentFile(const std::string& path) {
+  // Opening the file already shown only brings the window forward: the
+  // design on screen, and any unsaved change to it, stay as they are.
+  if (IsSameFile(m_document.GetPathName(), path)) return true;
+  if (!SaveModified()) return false;
+
+  FilePrefix file;
+  try {
+    file = ReadFilePrefix(path, m_document.MaxLoadLength());
+  } catch (const CException& failure) {
+    ReportFailure(failure);
+    return false;
+  }
+  return LoadDocument(file.bytes, file.length, path);
+}
+
+bool CSingleDocTemplate::LoadDocument(std::span<const std::uint8_t> bytes, std::uint64_t fileLength,
+                                      const std::string& path) {
+  m_document.DeleteContents();
+  m_document.SetModifiedFlag(true);
+  try {
+    if (fileLength != 0) {
+      CArchive archive(bytes, fileLength);
+      m_document.Serialize(archive);
+    }
+  } catch (const CException& failure) {
+    m_document.DeleteContents();
+    ReportFailure(failure);
+    // Nothing of the failed file is left; show the empty untitled document
+    // rather than the name of a file that is not loaded.
+    OnFileNew();
+    return false;
+  } catch (const std::bad_alloc&) {
+    m_document.DeleteContents();
+    ReportFailure(CMemoryException());
+    OnFileNew();
+    return false;
+  }
+  m_document.SetModifiedFlag(false);
+  m_document.SetPathName(path);
+  m_host.OnInitialUpdate();
+  return true;
+}
+
+bool CSingleDocTemplate::DoSave(const std::string& path) {
+  // The store path clears the modified flag before the file is written; a
+  // failed write must not leave unsaved changes looking saved.
+  const bool wasModified = m_document.IsModified();
+  try {
+    std::vector<std::uint8_t> bytes;
+    CArchive archive(bytes);
+    m_document.Serialize(archive);
+    WriteFileSafely(path, bytes);
+  } catch (const CException& failure) {
+    m_document.SetModifiedFlag(wasModified);
+    ReportFailure(failure);
+    return false;
+  } catch (const std::bad_alloc&) {
+    m_document.SetModifiedFlag(wasModified);
+    ReportFailure(CMemoryException());
+    return false;
+  }
+  m_document.SetModifiedFlag(false);
+  m_document.SetPathName(path);
+  m_host.OnTitleChanged();
+  return true;
+}
+
+bool CSingleDocTemplate::SaveModified() {
+  if (!m_document.IsModified()) return true;
+  const std::string prompt = "Save changes to " + m_document.GetTitle() + "?";
+  switch (ShowMessageBox(prompt, kAppTitle, MB_YESNOCANCEL | MB_ICONQUESTION, MessageOwner::MainWindow)) {
+    case IDYES:
+      return DoFileSave();
+    case IDNO:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool CSingleDocTemplate::DoFileSave() {
+  std::string path = m_document.GetPathName();
+  if (path.empty() || !IsWritableFile(path)) {
+    const std::optional<std::string> chosen = m_host.PromptSaveAsPath();
+    if (!chosen) return false;
+    path = *chosen;
+  }
+  return DoSave(path);
+}
+
+void CSingleDocTemplate::ReportFailure(const CException& failure) {
+  ShowMessageBox(FailureReportText(failure), kAppTitle, MB_OK | MB_ICONEXCLAMATION, MessageOwner::MainWindow);
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+
+#include "framework/Document.h"
+
+class CException;
+
+// What the open and save sequences need from the front end that shows the document.
+class IDocumentHost {
+public:
+  virtual ~IDocumentHost() = default;
+  // A document was created or opened: the view refills itself from it.
+  virtual void OnInitialUpdate() = 0;
+  // The document's title or path changed without new contents (after a save).
+  virtual void OnTitleChanged() = 0;
+  // Asks where to save when the document's own file cannot take it; nothing: cancelled.
+  virtual std::optional<std::string> PromptSaveAsPath() = 0;
+};
+
+// The single-document framework's open, save and save-question sequences over
+// the program's one document. Failures are reported through ShowMessageBox.
+class CSingleDocTemplate {
+public:
+  CSingleDocTemplate(CDocument& document, IDocumentHost& host) : m_document(document), m_host(host) {}
+
+  // Starts the empty untitled document and lets the view show it.
+  void OnFileNew();
+
+  // Opens a file into the document: File > Open, a recent file, a dropped file
+  // or the command line. Returns false when the open failed or was cancelled.
+  bool OpenDocumentFile(const std::string& path);
+
+  // Loads bytes already read from a file (the whole file, or the part the
+  // document asks for) as if opened from path. Returns false when it failed.
+  bool LoadDocument(std::span<const std::uint8_t> bytes, std::uint64_t fileLength, const std::string& path);
+
+  // Stores the document into path, keeping the old file whole on failure, and
+  // makes path the document's file. Returns false (after telling the user) on failure.
+  bool DoSave(const std::string& path);
+
+  // Before the document is replaced or the program ends: asks "Save changes to
+  // %1?" when it is modified. Returns false when the user cancelled or the save failed.
+  bool SaveModified();
+
+  CDocument& GetDocument() { return m_document; }
+
+private:
+  bool DoFileSave();
+  void ReportFailure(const CException& failure);
+
+  CDocument& m_document;
+  IDocumentHost& m_host;
+};

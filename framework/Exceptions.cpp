@@ -1,0 +1,74 @@
+#include "framework/Exceptions.h"
+
+#include <cerrno>
+#include <cstring>
+
+CArchiveException::CArchiveException(Cause cause)
+    : CException(cause == endOfFile ? "archive: end of file" : "archive: failure"), m_cause(cause) {}
+
+CFileException::CFileException(Cause cause, int osError, std::string fileName)
+    : CException("file error: " + fileName), m_cause(cause), m_lOsError(osError), m_strFileName(std::move(fileName)) {}
+
+CFileException CFileException::FromErrno(int osError, const std::string& fileName) {
+  switch (osError) {
+    case ENOENT:
+      return {fileNotFound, osError, fileName};
+    case ENOTDIR:
+    case ENAMETOOLONG:
+    case ELOOP:
+      return {badPath, osError, fileName};
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case ETXTBSY:
+    case ENXIO:
+      return {accessDenied, osError, fileName};
+    case EISDIR:
+      return {isFolder, osError, fileName};
+    case ENOSPC:
+    case EDQUOT:
+      return {diskFull, osError, fileName};
+    case EFBIG:
+      return {tooLarge, osError, fileName};
+    default:
+      return {generic, osError, fileName};
+  }
+}
+
+CMemoryException::CMemoryException() : CException("out of memory") {}
+
+namespace {
+
+std::string FileFailureText(const CFileException& failure) {
+  const std::string& name = failure.m_strFileName;
+  switch (failure.m_cause) {
+    case CFileException::fileNotFound:
+      return name + " was not found.";
+    case CFileException::badPath:
+      return name + " contains an invalid path.";
+    case CFileException::accessDenied:
+      return name + " could not be accessed.";
+    case CFileException::isFolder:
+      return name + " is a folder, not a file.";
+    case CFileException::diskFull:
+      return "Disk full while accessing " + name + ".";
+    case CFileException::tooLarge:
+      return name + " is too large.";
+    case CFileException::generic:
+      break;
+  }
+  std::string text = "An unexpected error occurred while accessing " + name + ".";
+  if (failure.m_lOsError != 0) text += "\n" + std::string(std::strerror(failure.m_lOsError));
+  return text;
+}
+
+}  // namespace
+
+std::string FailureReportText(const CException& failure) {
+  if (const auto* file = dynamic_cast<const CFileException*>(&failure)) return FileFailureText(*file);
+  if (const auto* archive = dynamic_cast<const CArchiveException*>(&failure);
+      archive && archive->m_cause == CArchiveException::endOfFile)
+    return "Unexpected file format.";
+  if (dynamic_cast<const CMemoryException*>(&failure)) return "Out of memory.";
+  return "An unexpected error occurred.";
+}

@@ -1,0 +1,27 @@
+#include "framework/MessageBox.h"
+
+namespace {
+IMessageBox* g_pMessageBox = nullptr;
+
+int DismissedAnswer(unsigned type) {
+  switch (type & MB_TYPEMASK) {
+    case MB_OK:
+      return IDOK;
+    case MB_YESNO:
+      return IDNO;
+    default:
+      return IDCANCEL;
+  }
+}
+}  // namespace
+
+IMessageBox* InstallMessageBox(IMessageBox* box) {
+  IMessageBox* previous = g_pMessageBox;
+  g_pMessageBox = box;
+  return previous;
+}
+
+int ShowMessageBox(std::string text, std::string caption, unsigned type, MessageOwner owner) {
+  if (!g_pMessageBox) return DismissedAnswer(type);
+  return g_pMessageBox->Show({std::move(text), std::move(caption), type, owner});
+}
