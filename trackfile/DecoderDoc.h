@@ -1,0 +1,72 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "framework/Document.h"
+#include "framework/Exceptions.h"
+#include "trackfile/TrackSegment.h"
+
+// The design's track list could not be turned into segments.
+class CTrackDataException : public CException {
+public:
+  CTrackDataException() : CException("track data") {}
+};
+
+// The program's one document: the unpacked design buffer of the open track
+// design file, the working array of its track segments, and what the loader
+// found out about the file's edition and the shape of its track.
+//
+// The views read the members directly. After every change of the segment array
+// the track list inside the design buffer holds the same codes and flags in the
+// same order (StoreTrackList).
+class CDecoderDoc : public CDocument {
+public:
+  // Largest design buffer a file may unpack to; no real design comes near it,
+  // and the cap keeps a hostile file from taking the machine's memory.
+  static constexpr int kMaxDesignLength = 16 * 1024 * 1024;
+  static constexpr int kGrowStep = 1024;
+
+  CDecoderDoc() = default;
+  ~CDecoderDoc() override;
+
+  void Serialize(CArchive& ar) override;
+  void DeleteContents() override;
+  std::uint64_t MaxLoadLength() const override;
+
+  // Builds the segment array from the design buffer's track list, brings a
+  // circuit's stations to the front and sets m_bOpenCircuit. Throws
+  // CTrackDataException when the buffer holds no complete track list and
+  // CMemoryException when the array cannot be allocated.
+  void ParseTrackList();
+
+  // Rotates the segment array by one place: nonzero direction moves every record
+  // towards the front (the first becomes the last), 0 towards the back.
+  void RotateSegments(int direction);
+
+  // Writes code and flags of every record into the track list, in array order.
+  void StoreTrackList();
+
+  // Makes room for count more bytes at the end of the design buffer and adds
+  // them to m_nDataLen. Returns false, changing nothing, when the buffer cannot grow.
+  bool GrowData(int count);
+
+  int m_bBadChecksum = 1;
+  int m_bAltChecksum = 0;
+  int m_bOpenCircuit = 0;
+  int m_nSegments = 0;
+  std::unique_ptr<TrackSegment[]> m_pSegments;
+  int m_nDataLen = 0;
+  int m_nDataAlloc = 0;
+  std::uint8_t* m_pData = nullptr;
+  std::uint8_t* m_pTrackList = nullptr;
+
+private:
+  void LoadDesign(CArchive& ar);
+  void StoreDesign(CArchive& ar);
+  bool UnpackBody(CArchive& ar, std::uint32_t& checksum);
+  void CompareTrailer(std::uint32_t trailer, std::uint32_t checksum);
+  bool ConfirmBadChecksum(std::uint32_t trailer, std::uint32_t checksum) const;
+  void RotateSegmentsBy(int places);
+  int RotationToFileOrder() const;
+};
