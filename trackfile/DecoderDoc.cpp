@@ -1,5 +1,6 @@
 #include "trackfile/DecoderDoc.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -52,10 +53,14 @@ bool CDecoderDoc::GrowData(int count) {
     return true;
   }
   if (m_nDataLen + count > kMaxDesignLength) return false;
-  void* grown = std::realloc(m_pData, std::size_t(m_nDataAlloc) + kGrowStep);
+  // Growing by half again (in whole steps) rather than by one step keeps a large
+  // design from being copied over and over as it unpacks.
+  const int wanted = std::max(m_nDataAlloc + kGrowStep, m_nDataAlloc + m_nDataAlloc / 2);
+  const int allocation = std::min((wanted + kGrowStep - 1) / kGrowStep * kGrowStep, kMaxDesignLength + kGrowStep);
+  void* grown = std::realloc(m_pData, std::size_t(allocation));
   if (!grown) return false;
   m_pData = static_cast<std::uint8_t*>(grown);
-  m_nDataAlloc += kGrowStep;
+  m_nDataAlloc = allocation;
   m_nDataLen += count;
   return true;
 }

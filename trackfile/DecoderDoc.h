@@ -47,8 +47,21 @@ public:
   // Writes code and flags of every record into the track list, in array order.
   void StoreTrackList();
 
-  // Makes room for count more bytes at the end of the design buffer and adds
-  // them to m_nDataLen. Returns false, changing nothing, when the buffer cannot grow.
+  // Turns every handed piece into its twin of the other hand (MirrorCode) and
+  // stores the track list. Marks the document modified when a code changed.
+  void MirrorTrack();
+
+  // Makes the ride run the other way: every piece turned round (ReverseCode),
+  // the order reversed, the stations brought back to the front, the track list
+  // stored and the document marked modified. Returns 0 when done, 1 when it
+  // refused, changing nothing, because a piece has a chain lift or is a
+  // launched lift hill.
+  int ReverseTrack();
+
+  // Makes room for count (1..129) more bytes at the end of the design buffer and
+  // adds them to m_nDataLen. The allocation stays a multiple of kGrowStep and
+  // larger than m_nDataLen. Returns false, changing nothing, when the buffer
+  // cannot grow or would pass kMaxDesignLength.
   bool GrowData(int count);
 
   int m_bBadChecksum = 1;
