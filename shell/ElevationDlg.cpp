@@ -1,0 +1,65 @@
+#include "shell/ElevationDlg.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+
+#include "framework/MessageBox.h"
+#include "shell/DataExchange.h"
+#include "shell/DialogUnits.h"
+#include "shell/UpDownControl.h"
+
+CElevationDlg::CElevationDlg(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("Set Elevation"));
+  const DialogUnits units(fontMetrics());
+  setFixedSize(units.X(186), units.Y(70));
+
+  auto* prompt = new QLabel(QStringLiteral("Set the desired elevation for the first track segment:"), this);
+  prompt->setGeometry(units.Rect(7, 7, 172, 8));
+
+  // The arrows sit against the right end of the edit, inside its rectangle.
+  const QRect editArea = units.Rect(62, 26, 40, 14);
+  const int arrowsWidth = units.X(10);
+  m_editElevation = new QLineEdit(this);
+  m_editElevation->setValidator(
+      new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), m_editElevation));
+  m_editElevation->setGeometry(editArea.adjusted(0, 0, -arrowsWidth, 0));
+  m_spinElevation = new UpDownControl(*m_editElevation, this);
+  m_spinElevation->setGeometry(editArea.right() + 1 - arrowsWidth, editArea.top(), arrowsWidth, editArea.height());
+
+  auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+  cancel->setGeometry(units.Rect(7, 49, 50, 14));
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  ok->setGeometry(units.Rect(129, 49, 50, 14));
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+int CElevationDlg::DoModal() {
+  OnInitDialog();
+  return exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+}
+
+void CElevationDlg::OnInitDialog() {
+  m_spinElevation->SetRange(kMinElevation, kMaxElevation);
+  m_spinElevation->SetPos(m_nElevation);
+  DoDataExchange(false);
+  m_editElevation->setFocus();
+  m_editElevation->selectAll();
+}
+
+void CElevationDlg::accept() {
+  if (DoDataExchange(true)) QDialog::accept();
+}
+
+bool CElevationDlg::DoDataExchange(bool saveAndValidate) {
+  if (!saveAndValidate) {
+    m_editElevation->setText(QString::number(m_nElevation));
+    return true;
+  }
+  const std::optional<int> elevation = ExchangeIntField(*m_editElevation, kMinElevation, kMaxElevation);
+  if (elevation) m_nElevation = *elevation;
+  return elevation.has_value();
+}

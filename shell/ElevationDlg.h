@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QDialog>
+
+class QLineEdit;
+class UpDownControl;
+
+// Asks for the elevation at which the first track segment starts: a whole
+// number from 1 to 61, typed or stepped with the up-down arrows.
+class CElevationDlg : public QDialog {
+  Q_OBJECT
+public:
+  static constexpr int kMinElevation = 1;
+  static constexpr int kMaxElevation = 61;
+
+  explicit CElevationDlg(QWidget* parent = nullptr);
+
+  // Shows the dialog with m_nElevation; returns IDOK once a valid value is in
+  // m_nElevation, IDCANCEL when the user cancelled.
+  int DoModal();
+
+  // Keeps the dialog open while the typed value is refused.
+  void accept() override;
+
+  UpDownControl* m_spinElevation;
+  int m_nElevation = 0;
+
+private:
+  void OnInitDialog();
+  // Fills the edit from m_nElevation, or with saveAndValidate reads it back;
+  // false when the typed text was refused.
+  bool DoDataExchange(bool saveAndValidate);
+
+  QLineEdit* m_editElevation;
+};

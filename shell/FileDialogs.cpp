@@ -1,0 +1,27 @@
+#include "shell/FileDialogs.h"
+
+#include <QFileDialog>
+
+namespace {
+std::optional<QString> Run(QFileDialog& dialog, const FileDialogRequest& request) {
+  dialog.setNameFilters(request.nameFilters);
+  dialog.setDefaultSuffix(request.defaultSuffix);
+  if (!request.initialName.isEmpty()) dialog.selectFile(request.initialName);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().constFirst();
+}
+}  // namespace
+
+std::optional<QString> QtFileDialogs::ChooseFileToOpen(QWidget* parent, const FileDialogRequest& request) {
+  QFileDialog dialog(parent, request.title);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  return Run(dialog, request);
+}
+
+std::optional<QString> QtFileDialogs::ChooseFileToSave(QWidget* parent, const FileDialogRequest& request) {
+  QFileDialog dialog(parent, request.title);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  return Run(dialog, request);
+}

@@ -1,0 +1,34 @@
+#include "shell/FrameCommands.h"
+
+#include <QAction>
+#include <QKeySequence>
+
+namespace {
+QAction* MakeCommand(QObject* owner, const char* text, const char* prompt, const char* tooltip = nullptr,
+                     QKeySequence shortcut = {}) {
+  auto* command = new QAction(QString::fromUtf8(text), owner);
+  command->setStatusTip(QString::fromUtf8(prompt));
+  if (tooltip) command->setToolTip(QString::fromUtf8(tooltip));
+  command->setShortcut(shortcut);
+  command->setEnabled(false);
+  return command;
+}
+}  // namespace
+
+FrameCommands::FrameCommands(QObject* owner)
+    : fileNew(MakeCommand(owner, "&New", "Create a new document", "New", QKeySequence(Qt::CTRL | Qt::Key_N))),
+      fileOpen(MakeCommand(owner, "&Open...", "Open an existing document", "Open", QKeySequence(Qt::CTRL | Qt::Key_O))),
+      fileSaveAs(MakeCommand(owner, "Save &As...", "Save the active document with a new name", "Save As",
+                             QKeySequence(Qt::CTRL | Qt::Key_A))),
+      fileExport(MakeCommand(owner, "&Export ....", "Writes the current track segment list to a plain text file")),
+      fileRecentFile(MakeCommand(owner, "Recent File", "Open this document")),
+      appExit(MakeCommand(owner, "E&xit", "Quit the application; prompts to save documents", "Exit")),
+      editSetElevation(MakeCommand(owner, "Set starting &elevation....",
+                                   "Set the elevation for the first track segment", "Set Elevation",
+                                   QKeySequence(Qt::CTRL | Qt::Key_E))),
+      editMirrorTrack(MakeCommand(owner, "&Mirror Track", "\"Mirrors\" the track by reversing all turns.")),
+      editReverseTrack(MakeCommand(owner, "&Reverse Track", "Reverses a track to run in the opposite direction.")),
+      viewToolbar(MakeCommand(owner, "&Toolbar", "Show or hide the toolbar", "Toggle ToolBar")),
+      viewStatusBar(MakeCommand(owner, "&Status Bar", "Show or hide the status bar", "Toggle StatusBar")),
+      appAbout(MakeCommand(owner, "&About Tivora Track Decoder...",
+                           "Display program information, version number and copyright", "About")) {}

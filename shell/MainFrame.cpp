@@ -1,0 +1,164 @@
+#include "shell/MainFrame.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+
+#include "framework/AppInfo.h"
+#include "shell/DecoderView.h"
+#include "shell/FileDialogs.h"
+#include "shell/LockIndicators.h"
+
+namespace {
+FileDialogRequest DesignFileDialog(QString initialName = {}) {
+  return {{},
+          {QStringLiteral("TivoraTrack Definition Files (*.td4)"), QStringLiteral("All Files (*.*)")},
+          QStringLiteral("td4"),
+          std::move(initialName)};
+}
+
+QIcon ThemeIcon(const char* name, const QStyle& style, QStyle::StandardPixmap fallback) {
+  return QIcon::fromTheme(QString::fromLatin1(name), style.standardIcon(fallback));
+}
+}  // namespace
+
+CMainFrame::CMainFrame(IFileDialogs& fileDialogs)
+    : m_fileDialogs(fileDialogs), m_pView(new CDecoderView(m_document, this)) {
+  setCentralWidget(m_pView);
+  setMinimumSize(kMinWidth, kMinHeight);
+  resize(kStartSize);
+  CreateMenus();
+  CreateToolBar();
+  CreateStatusBar();
+  RouteCommands();
+  UpdateCaption();
+  UpdateCommandUI();
+}
+
+void CMainFrame::CreateMenus() {
+  m_pFileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+  m_pFileMenu->addActions({m_commands.fileNew, m_commands.fileOpen, m_commands.fileSaveAs, m_commands.fileExport});
+  m_pFileMenu->addSeparator();
+  m_pFileMenu->addAction(m_commands.fileRecentFile);
+  m_pFileMenu->addSeparator();
+  m_pFileMenu->addAction(m_commands.appExit);
+
+  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+  edit->addActions({m_commands.editSetElevation, m_commands.editMirrorTrack, m_commands.editReverseTrack});
+
+  QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+  view->addActions({m_commands.viewToolbar, m_commands.viewStatusBar});
+
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  help->addAction(m_commands.appAbout);
+
+  // As a menu opens, its items show what the document allows right now.
+  for (QMenu* menu : {m_pFileMenu, edit, view, help})
+    connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
+}
+
+void CMainFrame::CreateToolBar() {
+  const QStyle& look = *style();
+  m_commands.fileNew->setIcon(ThemeIcon("document-new", look, QStyle::SP_FileIcon));
+  m_commands.fileOpen->setIcon(ThemeIcon("document-open", look, QStyle::SP_DirOpenIcon));
+  m_commands.fileSaveAs->setIcon(ThemeIcon("document-save-as", look, QStyle::SP_DialogSaveButton));
+  m_commands.appAbout->setIcon(ThemeIcon("help-about", look, QStyle::SP_MessageBoxQuestion));
+
+  m_wndToolBar = addToolBar(QStringLiteral("Toolbar"));
+  m_wndToolBar->setObjectName(QStringLiteral("Toolbar"));
+  m_wndToolBar->setMovable(true);
+  m_wndToolBar->setFloatable(true);
+  m_wndToolBar->setAllowedAreas(Qt::AllToolBarAreas);
+  m_wndToolBar->setIconSize(QSize(16, 16));
+  m_wndToolBar->addActions({m_commands.fileNew, m_commands.fileOpen, m_commands.fileSaveAs});
+  m_wndToolBar->addSeparator();
+  m_wndToolBar->addAction(m_commands.appAbout);
+}
+
+void CMainFrame::CreateStatusBar() {
+  // The message pane reads "Ready" unless a command's prompt covers it.
+  statusBar()->addWidget(new QLabel(QStringLiteral("Ready"), statusBar()), 1);
+  new LockIndicators(*statusBar());
+}
+
+void CMainFrame::RouteCommands() {
+  connect(m_commands.fileOpen, &QAction::triggered, this, &CMainFrame::OnFileOpen);
+  connect(m_commands.fileSaveAs, &QAction::triggered, this, &CMainFrame::OnFileSaveAs);
+  connect(m_commands.appExit, &QAction::triggered, this, &QWidget::close);
+  connect(m_commands.editSetElevation, &QAction::triggered, m_pView, &CDecoderView::OnSetElevation);
+  connect(m_commands.editMirrorTrack, &QAction::triggered, m_pView, &CDecoderView::OnMirrorTrack);
+  connect(m_commands.editReverseTrack, &QAction::triggered, m_pView, &CDecoderView::OnReverseTrack);
+  connect(m_pView, &CDecoderView::documentChanged, this, &CMainFrame::UpdateCommandUI);
+
+  for (auto [command, bar] : {std::pair<QAction*, QWidget*>{m_commands.viewToolbar, m_wndToolBar},
+                              std::pair<QAction*, QWidget*>{m_commands.viewStatusBar, statusBar()}}) {
+    command->setCheckable(true);
+    command->setChecked(true);
+    connect(command, &QAction::toggled, bar, &QWidget::setVisible);
+  }
+  connect(m_wndToolBar, &QToolBar::visibilityChanged, m_commands.viewToolbar, &QAction::setChecked);
+
+  // Always available. New stays disabled: the one document is made at start-up.
+  // Export and About are routed by their owners; without a handler a command
+  // stays disabled.
+  for (QAction* command : {m_commands.fileOpen, m_commands.appExit, m_commands.editSetElevation,
+                           m_commands.viewToolbar, m_commands.viewStatusBar})
+    command->setEnabled(true);
+}
+
+void CMainFrame::UpdateCommandUI() {
+  m_pView->OnUpdateFileSaveAs(*m_commands.fileSaveAs);
+  m_pView->OnUpdateTrackCommand(*m_commands.editMirrorTrack);
+  m_pView->OnUpdateTrackCommand(*m_commands.editReverseTrack);
+}
+
+void CMainFrame::UpdateCaption() {
+  setWindowTitle(QString::fromStdString(m_document.GetTitle()) + QStringLiteral(" - ") + QString::fromUtf8(kAppTitle));
+}
+
+void CMainFrame::AnnounceDocumentFile() {
+  const std::string& path = m_document.GetPathName();
+  if (!path.empty()) emit documentFileChanged(QFile::decodeName(path.c_str()));
+}
+
+void CMainFrame::OnFileOpen() {
+  const std::optional<QString> path = m_fileDialogs.ChooseFileToOpen(this, DesignFileDialog());
+  if (path) m_docTemplate.OpenDocumentFile(QFile::encodeName(*path).toStdString());
+}
+
+void CMainFrame::OnFileSaveAs() {
+  if (const std::optional<std::string> path = PromptSaveAsPath()) m_docTemplate.DoSave(*path);
+}
+
+std::optional<std::string> CMainFrame::PromptSaveAsPath() {
+  const std::string& current = m_document.GetPathName().empty() ? m_document.GetTitle() : m_document.GetPathName();
+  const std::optional<QString> path =
+      m_fileDialogs.ChooseFileToSave(this, DesignFileDialog(QFile::decodeName(current.c_str())));
+  if (!path) return std::nullopt;
+  return QFile::encodeName(*path).toStdString();
+}
+
+void CMainFrame::OnInitialUpdate() {
+  m_pView->OnInitialUpdate();
+  UpdateCaption();
+  UpdateCommandUI();
+  AnnounceDocumentFile();
+}
+
+void CMainFrame::OnTitleChanged() {
+  UpdateCaption();
+  UpdateCommandUI();
+  AnnounceDocumentFile();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  if (m_docTemplate.SaveModified())
+    event->accept();
+  else
+    event->ignore();
+}

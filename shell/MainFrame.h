@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QMainWindow>
+#include <optional>
+#include <string>
+
+#include "framework/DocumentTemplate.h"
+#include "shell/FrameCommands.h"
+#include "trackfile/DecoderDoc.h"
+
+class CDecoderView;
+class IFileDialogs;
+class QMenu;
+class QToolBar;
+
+// The program's one main window: menu bar, toolbar, status bar and the decoder
+// view, around the one document. It runs the open and save sequences for the
+// document and keeps the caption and the commands' enabling up to date.
+class CMainFrame : public QMainWindow, private IDocumentHost {
+  Q_OBJECT
+public:
+  static constexpr int kMinWidth = 320;
+  static constexpr int kMinHeight = 400;
+  // Room for long names and a good part of the segment list.
+  static constexpr QSize kStartSize{600, 600};
+
+  explicit CMainFrame(IFileDialogs& fileDialogs);
+
+  CDecoderDoc& GetDocument() { return m_document; }
+  CSingleDocTemplate& GetDocTemplate() { return m_docTemplate; }
+  CDecoderView& GetView() const { return *m_pView; }
+  const FrameCommands& Commands() const { return m_commands; }
+  // The File menu; recent files are listed at the place of Commands().fileRecentFile.
+  QMenu& FileMenu() const { return *m_pFileMenu; }
+  QToolBar& ToolBar() const { return *m_wndToolBar; }
+
+  void OnFileOpen();
+  void OnFileSaveAs();
+
+  // Enables each command as the document now allows.
+  void UpdateCommandUI();
+
+signals:
+  // The document now belongs to this file, opened or saved under it.
+  void documentFileChanged(const QString& path);
+
+protected:
+  // Closing runs the save question first; Cancel keeps the window open.
+  void closeEvent(QCloseEvent* event) override;
+
+private:
+  void CreateMenus();
+  void CreateToolBar();
+  void CreateStatusBar();
+  void RouteCommands();
+  void UpdateCaption();
+  void AnnounceDocumentFile();
+
+  void OnInitialUpdate() override;
+  void OnTitleChanged() override;
+  std::optional<std::string> PromptSaveAsPath() override;
+
+  IFileDialogs& m_fileDialogs;
+  CDecoderDoc m_document;
+  CSingleDocTemplate m_docTemplate{m_document, *this};
+  FrameCommands m_commands{this};
+  CDecoderView* m_pView;
+  QMenu* m_pFileMenu = nullptr;
+  QToolBar* m_wndToolBar = nullptr;
+};

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QListView>
+#include <QStringList>
+#include <vector>
+
+class QStringListModel;
+class TabStopDelegate;
+
+// The form's list of listing lines: unsorted, one line selectable at a time,
+// read-only, with the tab-separated columns lined up at tab stops. Ctrl+C
+// copies the selected line's text exactly as listed. A model holds the lines,
+// so a design of a hundred thousand segments shows at once.
+class SegmentListBox : public QListView {
+  Q_OBJECT
+public:
+  explicit SegmentListBox(QWidget* parent);
+
+  // Tab stops in dialog units of the list's font.
+  void SetTabStops(const std::vector<int>& dialogUnits);
+
+  void ResetContent();
+  // Appends lines at the end, in order.
+  void AddStrings(const QStringList& lines);
+
+  int GetCount() const;
+  QString GetText(int index) const;
+  // The selected line's index, or -1 when none is selected.
+  int GetCurSel() const;
+  void SetCurSel(int index);
+
+  TabStopDelegate& Columns() const { return *m_pColumns; }
+
+private:
+  QStringListModel* m_pLines;
+  TabStopDelegate* m_pColumns = nullptr;
+};
