@@ -13,20 +13,6 @@
 
 namespace {
 
-std::string WithCarriageReturns(const std::string& text) {
-  std::string crlf;
-  for (const char c : text) {
-    if (c == '\n') crlf += '\r';
-    crlf += c;
-  }
-  return crlf;
-}
-
-std::string ReadText(const std::string& path) {
-  const std::vector<std::uint8_t> bytes = ReadFileBytes(path);
-  return {bytes.begin(), bytes.end()};
-}
-
 // Far more lines than the export buffers: Level and Up in turn never group.
 DesignDescription LongDesign() {
   DesignDescription design;

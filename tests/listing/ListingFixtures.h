@@ -10,6 +10,7 @@
 #include "examples/DesignBuilder.h"
 #include "framework/Exceptions.h"
 #include "listing/ListTrack.h"
+#include "tests/support/TempFolder.h"
 #include "trackfile/DecoderDoc.h"
 
 // Puts a design into doc as if it had been loaded, but directly: no checksum,
@@ -85,3 +86,18 @@ inline const std::vector<std::string> kSevenLineScreenLines = {
     "8\t\tUp to level [chain lift] (5)",   "9\t\tLeft-hand curve (5)",
     "10\t\tEnd station [terminal] (5)",
 };
+
+// text as an export file holds it: every line feed after a carriage return.
+inline std::string WithCarriageReturns(const std::string& text) {
+  std::string crlf;
+  for (const char c : text) {
+    if (c == '\n') crlf += '\r';
+    crlf += c;
+  }
+  return crlf;
+}
+
+inline std::string ReadText(const std::string& path) {
+  const std::vector<std::uint8_t> bytes = ReadFileBytes(path);
+  return {bytes.begin(), bytes.end()};
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace CLI {
+class App;
+}
+
+// Exit statuses of td4.
+inline constexpr int kExitSuccess = 0;
+inline constexpr int kExitFailure = 1;  // a file was refused, or reading or writing failed
+inline constexpr int kExitUsage = 2;    // the command line itself was wrong
+
+// What the user asked for. The chosen subcommand sets run, which carries it out
+// once the whole line is parsed and returns the exit status.
+struct CommandLine {
+  std::vector<std::string> files;  // commands that take several designs
+  std::string file;                // commands that take one
+  std::string output;
+  std::string startElevation = "1";
+  bool screen = false;
+  bool yes = false;
+  std::function<int(const CommandLine&)> run;
+};
+
+// Adds every subcommand, with its options, to app.
+void AddCommands(CLI::App& app, CommandLine& line);

@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+
+#include "examples/ExampleDesigns.h"
+#include "tests/cli/Td4Runner.h"
+#include "tests/listing/ListingFixtures.h"
+#include "tests/support/LoadedDocument.h"
+#include "tests/support/TempFolder.h"
+
+namespace {
+
+Bytes WithWrongTrailer(Bytes file) {
+  file.back() ^= 0x5A;
+  return file;
+}
+
+// A folder holding the seven-line example as track.td4, and whatever a test adds.
+struct DesignFolder {
+  DesignFolder() : example(folder.Write("track.td4", BuildDesignFile(SevenLineExample()))) {}
+  TempFolder folder;
+  std::string example;
+};
+
+bool StartsWith(const std::string& text, const std::string& start) { return text.rfind(start, 0) == 0; }
+
+bool EndsWith(const std::string& text, const std::string& end) {
+  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+TEST(Td4Test, ListsTheExampleInBothForms) {
+  DesignFolder designs;
+  const Td4Result file = RunTd4({"list", designs.example});
+  EXPECT_EQ(file.status, 0);
+  EXPECT_EQ(file.out, kSevenLineFileText);
+  EXPECT_EQ(file.err, "");
+
+  std::string screenText =
+      "Ride Type:\tSteel Twister Roller Coaster\nVehicle Type:\tTwister cars (1 6-car train)\n"
+      "Operating Mode:\tContinuous Circuit Mode\nFile Format:\tOriginal Tivora\nTrack segments (10 total):\n";
+  for (const std::string& line : kSevenLineScreenLines) screenText += line + "\n";
+  const Td4Result screen = RunTd4({"list", "--screen", designs.example});
+  EXPECT_EQ(screen.status, 0);
+  EXPECT_EQ(screen.out, screenText);
+}
+
+TEST(Td4Test, ExampleFilesListAsTheirDescriptions) {
+  std::vector<std::string> args = {"list", "--start-elevation", "3"};
+  std::string expected;
+  for (const ExampleDesign& example : ExampleDesigns()) {
+    const std::string path = std::string(EXAMPLES_DIR) + "/" + std::string(example.fileName);
+    args.push_back(path);
+    DocumentFixture fixture;
+    ASSERT_TRUE(fixture.Load(BuildDesignFile(example.description, example.checksumOffset), path));
+    RecordingFile listing;
+    ListTrackToFile(fixture.doc, 3, listing);
+    expected += listing.text;
+  }
+  const Td4Result result = RunTd4(args);
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.err, "");
+  EXPECT_EQ(result.out, expected);
+}
+
+TEST(Td4Test, StartElevationIsCheckedAsTheElevationDialogChecksIt) {
+  struct Case {
+    const char* value;
+    int status;
+    const char* err;
+  };
+  const Case cases[] = {
+      {"0", 2, "Please enter an integer between 1 and 61.\n"},
+      {"62", 2, "Please enter an integer between 1 and 61.\n"},
+      {"-5", 2, "Please enter an integer between 1 and 61.\n"},
+      {"seven", 2, "Please enter an integer.\n"},
+      {"12x", 2, "Please enter an integer.\n"},
+      {"61", 0, ""},
+  };
+  DesignFolder designs;
+  for (const Case& c : cases) {
+    const Td4Result result = RunTd4({"list", "--start-elevation", c.value, designs.example});
+    EXPECT_EQ(result.status, c.status) << c.value;
+    EXPECT_EQ(result.err, c.err) << c.value;
+  }
+  const Td4Result high = RunTd4({"list", "--start-elevation", "61", designs.example});
+  EXPECT_NE(high.out.find("0001\t\t\tBegin station [terminal] (61)\n0002 - 0003\t2\tMiddle station (61)\n"
+                          "0004\t\t\tLevel to up [chain lift] (TOO HIGH!)\n"),
+            std::string::npos);
+}
+
+TEST(Td4Test, RefusedFilesExitOneWithTheirMessageAndPrintNothing) {
+  DesignFolder designs;
+  DesignDescription maze = SevenLineExample();
+  maze.rideType = 20;
+  struct Case {
+    std::string path;
+    std::string err;
+  };
+  const Case cases[] = {
+      {designs.folder.Write("maze.td4", BuildDesignFile(maze)), "Hedge mazes are not supported\n"},
+      {designs.folder.Write("short.td4", Bytes{0x00, 0x41, 0x00}), "Unexpected file format.\n"},
+      {designs.folder.Path("missing.td4"), designs.folder.Path("missing.td4") + " was not found.\n"},
+      {designs.folder.Write("empty.td4", Bytes{}), designs.folder.Path("empty.td4") + " holds no track design.\n"},
+      {designs.folder.Path(""), designs.folder.Path("") + " is a folder, not a file.\n"},
+  };
+  for (const Case& c : cases) {
+    const Td4Result result = RunTd4({"list", c.path});
+    EXPECT_EQ(result.status, 1) << c.path;
+    EXPECT_EQ(result.err, c.err);
+    EXPECT_EQ(result.out, "");
+  }
+}
+
+TEST(Td4Test, WrongChecksumIsRefusedUnlessAnsweredYes) {
+  DesignFolder designs;
+  const std::string bad = designs.folder.Write("bad.td4", WithWrongTrailer(BuildDesignFile(SevenLineExample())));
+
+  const Td4Result refused = RunTd4({"list", "--screen", bad});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_TRUE(StartsWith(refused.err, "Checksum calculation failed.\nExpected = 0X")) << refused.err;
+  EXPECT_TRUE(EndsWith(refused.err, "\n\nContinue anyway?\n")) << refused.err;
+  EXPECT_EQ(refused.out, "");
+
+  const Td4Result accepted = RunTd4({"list", "--screen", "--yes", bad});
+  EXPECT_EQ(accepted.status, 0);
+  EXPECT_EQ(accepted.err, refused.err);
+  EXPECT_NE(accepted.out.find("File Format:\tUnknown\n"), std::string::npos);
+}
+
+TEST(Td4Test, ExportWritesTheFileWithCarriageReturns) {
+  DesignFolder designs;
+  const std::string out = designs.folder.Path("list.txt");
+  const Td4Result result = RunTd4({"export", designs.example, out});
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.err, "");
+  EXPECT_EQ(ReadText(out), WithCarriageReturns(kSevenLineFileText));
+}
+
+TEST(Td4Test, ExportFailuresExitOneWithTheirMessage) {
+  DesignFolder designs;
+  const std::pair<std::string, std::string> cases[] = {
+      {designs.folder.Path("missing/list.txt"), "Error creating output file\n"},
+      {"/dev/full", "Disk full while accessing /dev/full.\n"},
+  };
+  for (const auto& [out, err] : cases) {
+    const Td4Result result = RunTd4({"export", designs.example, out});
+    EXPECT_EQ(result.status, 1) << out;
+    EXPECT_EQ(result.err, err);
+  }
+}
+
+TEST(Td4Test, SaveRepacksWithAFreshTrailer) {
+  DesignFolder designs;
+  const std::string bad = designs.folder.Write("bad.td4", WithWrongTrailer(BuildDesignFile(SevenLineExample())));
+  const std::string out = designs.folder.Path("saved.td4");
+
+  const Td4Result refused = RunTd4({"save", bad, "-o", out});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_FALSE(std::filesystem::exists(out));
+
+  const Td4Result saved = RunTd4({"save", "--yes", bad, "-o", out});
+  EXPECT_EQ(saved.status, 0);
+  EXPECT_EQ(ReadFileBytes(out), BuildDesignFile(SevenLineExample()));
+}
+
+TEST(Td4Test, UsageErrorsExitTwo) {
+  const std::vector<std::string> cases[] = {
+      {},
+      {"frobnicate"},
+      {"list"},
+      {"list", "--bogus", "track.td4"},
+      {"export", "track.td4"},
+      {"save", "track.td4"},
+  };
+  for (const std::vector<std::string>& args : cases) {
+    const Td4Result result = RunTd4(args);
+    EXPECT_EQ(result.status, 2) << testing::PrintToString(args);
+    EXPECT_NE(result.err, "");
+  }
+}
+
+TEST(Td4Test, HelpAndVersion) {
+  const Td4Result help = RunTd4({"--help"});
+  EXPECT_EQ(help.status, 0);
+  for (const char* command : {"list", "export", "save"}) EXPECT_NE(help.out.find(command), std::string::npos);
+
+  const Td4Result version = RunTd4({"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, "td4 (Tivora Track Decoder) 1.1\n");
+}
+
+}  // namespace
