@@ -1,0 +1,220 @@
+#include <QClipboard>
+#include <QGuiApplication>
+
+#include "shell/DialogUnits.h"
+#include "shell/TabStopDelegate.h"
+#include "tests/shell/ShellFixture.h"
+#include "vocabulary/SegmentCodes.h"
+
+namespace {
+constexpr std::uint8_t kLevel = 0, kUp = 4, kLevelToUp = 6, kUpToLevel = 9, kLeftCurve = 16, kRightCurve = 17;
+constexpr std::uint8_t kChain = SegmentFlag::ChainLift;
+
+// A closed circuit that climbs on a chain lift and turns left at the top.
+DesignDescription ClimbingCircuit() {
+  return Design({{kLevel}, {kLevel}, {kLevelToUp, kChain}, {kUp, kChain}, {kUp, kChain}, {kUpToLevel, kChain},
+                 {kLeftCurve}});
+}
+
+const QStringList kClimbingCircuitLines = {
+    "1-2\t2\tLevel (1)",
+    "3\t\tLevel to up [chain lift] (1-2)",
+    "4-5\t2\tUp [chain lift] (2-4)",
+    "6\t\tUp to level [chain lift] (4)",
+    "7\t\tLeft-hand curve (4)",
+};
+}  // namespace
+
+class DecoderViewTest : public QObject {
+  Q_OBJECT
+private slots:
+  void showsTheTemplateUntilADesignIsOpened();
+  void enablesCommandsByWhatTheDocumentHolds();
+  void refusedFileEmptiesTheListButKeepsTheTexts();
+  void stretchesListAndNameFieldsWithTheWindow();
+  void mirrorRelistsWithoutAsking();
+  void reverseAsksAboutOpenCircuitsAndRefusesChainLifts();
+  void copiesTheSelectedLineExactly();
+  void linesUpColumnsAtTheTabStops();
+  void listsAHundredThousandLines();
+};
+
+void DecoderViewTest::showsTheTemplateUntilADesignIsOpened() {
+  ShellFixture shell;
+  QCOMPARE(shell.Texts(), QStringList({"<No file loaded>", "", "", "Track Segments:", "<unknown>"}));
+  QVERIFY(shell.Lines().isEmpty());
+  QCOMPARE(shell.frame.windowTitle(), "Untitled - Tivora Track Decoder");
+
+  shell.OpenDesign(ClimbingCircuit(), "climb.td4");
+
+  const FileDialogRequest& open = shell.fileDialogs.Requests().at(0).request;
+  QCOMPARE(open.nameFilters, QStringList({"TivoraTrack Definition Files (*.td4)", "All Files (*.*)"}));
+  QCOMPARE(shell.Texts(), QStringList({"Steel Twister Roller Coaster", "Twister cars (1 6-car train)",
+                                       "Continuous Circuit Mode", "Track segments (7 total):", "Original Tivora"}));
+  QCOMPARE(shell.Lines(), kClimbingCircuitLines);
+  QCOMPARE(shell.List().GetCurSel(), 0);
+  QCOMPARE(shell.frame.windowTitle(), "climb.td4 - Tivora Track Decoder");
+  QVERIFY(shell.messages.Shown().empty());
+}
+
+void DecoderViewTest::enablesCommandsByWhatTheDocumentHolds() {
+  struct Case {
+    const char* name;
+    std::optional<DesignDescription> design;
+    bool saveAs;
+    bool trackCommands;
+  };
+  const Case cases[] = {
+      {"no file", std::nullopt, false, false},
+      {"a design", ClimbingCircuit(), true, true},
+      // The buffer is there, so it can be saved, but there is nothing to list or change.
+      {"a design without segments", Design({}), true, false},
+  };
+  for (const Case& c : cases) {
+    ShellFixture shell;
+    if (c.design) shell.OpenDesign(*c.design);
+    const FrameCommands& commands = shell.frame.Commands();
+    QVERIFY2(commands.fileSaveAs->isEnabled() == c.saveAs, c.name);
+    QVERIFY2(commands.editMirrorTrack->isEnabled() == c.trackCommands, c.name);
+    QVERIFY2(commands.editReverseTrack->isEnabled() == c.trackCommands, c.name);
+    QVERIFY2(commands.editSetElevation->isEnabled(), c.name);
+    QVERIFY2(commands.fileOpen->isEnabled(), c.name);
+    QVERIFY2(!commands.fileNew->isEnabled(), c.name);
+  }
+}
+
+void DecoderViewTest::refusedFileEmptiesTheListButKeepsTheTexts() {
+  ShellFixture shell;
+  shell.OpenDesign(ClimbingCircuit());
+  const QStringList texts = shell.Texts();
+
+  shell.OpenDesign(Design({{kLevel}, {kLeftCurve}}, RideType::HedgeMaze), "maze.td4");
+
+  QCOMPARE(shell.messages.Texts(), std::vector<std::string>{"Hedge mazes are not supported"});
+  QVERIFY(shell.Lines().isEmpty());
+  QCOMPARE(shell.Texts(), texts);
+  QCOMPARE(shell.frame.windowTitle(), "maze.td4 - Tivora Track Decoder");
+  QVERIFY(!shell.frame.Commands().fileSaveAs->isEnabled());
+  QVERIFY(!shell.frame.Commands().editMirrorTrack->isEnabled());
+  QVERIFY(!shell.frame.Commands().editReverseTrack->isEnabled());
+}
+
+void DecoderViewTest::stretchesListAndNameFieldsWithTheWindow() {
+  ShellFixture shell;
+  shell.OpenDesign(ClimbingCircuit());
+  CDecoderView& view = shell.View();
+  const QRect fileFormat = view.m_wndFileFormat->geometry();
+  const QRect segmentCount = view.m_wndSegmentCount->geometry();
+  shell.frame.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&shell.frame));
+
+  for (const QSize size : {QSize(700, 650), QSize(320, 400), QSize(1000, 500)}) {
+    shell.frame.resize(size);
+    QTRY_COMPARE(shell.frame.size(), size);
+    const int cx = view.width();
+    const int cy = view.height();
+
+    const QRect list = view.m_wndSegmentList->geometry();
+    QCOMPARE(cx - (list.right() + 1), list.left());
+    QCOMPARE(cy - (list.bottom() + 1), 2);
+    for (QLabel* field : {view.m_wndRideType, view.m_wndVehicleType, view.m_wndOperatingMode})
+      QCOMPARE(cx - (field->geometry().right() + 1), 4);
+    QCOMPARE(view.m_wndFileFormat->geometry(), fileFormat);
+    QCOMPARE(view.m_wndSegmentCount->geometry(), segmentCount);
+  }
+  QCOMPARE(shell.frame.minimumSize(), QSize(320, 400));
+}
+
+void DecoderViewTest::mirrorRelistsWithoutAsking() {
+  ShellFixture shell;
+  shell.OpenDesign(Design({{kLevel}, {kLeftCurve}, {kRightCurve}}));
+
+  shell.frame.Commands().editMirrorTrack->trigger();
+
+  QCOMPARE(shell.Lines(), QStringList({"1\t\tLevel (1)", "2\t\tRight-hand curve (1)", "3\t\tLeft-hand curve (1)"}));
+  QVERIFY(shell.messages.Shown().empty());
+}
+
+void DecoderViewTest::reverseAsksAboutOpenCircuitsAndRefusesChainLifts() {
+  const std::string question =
+      "This appears to be an open circuit or \"shuttle mode\" track.\n"
+      "Reversing this track may produce a track that cannot be built.\n"
+      "Are you sure you want to continue?";
+  const std::string refusal = "Only self-powered rides (no lift chains) can be reversed.";
+  const std::vector<SegmentEntry> circuit = {{kLevel}, {kLeftCurve}, {kUp}};
+  // Starting at a station with no End station behind it: a shuttle track.
+  const std::vector<SegmentEntry> shuttle = {{SegmentCode::BeginStation}, {kLevel}, {kLeftCurve}};
+  const std::vector<SegmentEntry> chainLift = {{kLevel}, {kUp, kChain}, {kUpToLevel}};
+  const std::vector<SegmentEntry> chainShuttle = {{SegmentCode::BeginStation}, {kUp, kChain}, {kUpToLevel}};
+  struct Case {
+    const char* name;
+    std::vector<SegmentEntry> segments;
+    std::initializer_list<int> answers;
+    std::vector<std::string> messages;
+    bool reversed;
+  };
+  const Case cases[] = {
+      {"circuit", circuit, {}, {}, true},
+      {"shuttle, Yes", shuttle, {IDYES}, {question}, true},
+      {"shuttle, No", shuttle, {IDNO}, {question}, false},
+      {"chain lift", chainLift, {}, {refusal}, false},
+      {"shuttle with chain lift, Yes", chainShuttle, {IDYES}, {question, refusal}, false},
+  };
+  for (const Case& c : cases) {
+    ShellFixture shell;
+    shell.OpenDesign(Design(c.segments));
+    const QStringList before = shell.Lines();
+    for (int answer : c.answers) shell.messages.Answer(answer);
+
+    shell.frame.Commands().editReverseTrack->trigger();
+
+    QVERIFY2(shell.messages.Texts() == c.messages, c.name);
+    QVERIFY2((shell.Lines() != before) == c.reversed, c.name);
+    QVERIFY2(shell.frame.GetDocument().IsModified() == c.reversed, c.name);
+  }
+}
+
+void DecoderViewTest::copiesTheSelectedLineExactly() {
+  ShellFixture shell;
+  shell.OpenDesign(ClimbingCircuit());
+  shell.List().SetCurSel(2);
+
+  QTest::keyClick(&shell.List(), Qt::Key_C, Qt::ControlModifier);
+
+  QCOMPARE(QGuiApplication::clipboard()->text(), kClimbingCircuitLines[2]);
+}
+
+void DecoderViewTest::linesUpColumnsAtTheTabStops() {
+  ShellFixture shell;
+  const QFontMetrics metrics = shell.List().fontMetrics();
+  const DialogUnits units(metrics);
+  const int count = units.X(36), text = units.X(50), wide = units.X(64);
+  struct Case {
+    const char* line;
+    std::vector<int> fieldStarts;
+  };
+  const Case cases[] = {
+      {"7\t\tLevel (1)", {0, count, text}},
+      {"4-5\t2\tUp (2-4)", {0, count, text}},
+      // A range too wide for the first column pushes the rest to the next stops.
+      {"10000-10005\t6\tUp (2-4)", {0, text, wide}},
+  };
+  for (const Case& c : cases) {
+    std::vector<int> starts;
+    for (const TabStopDelegate::Field& field : shell.List().Columns().LayOut(c.line, metrics)) starts.push_back(field.x);
+    QVERIFY2(starts == c.fieldStarts, c.line);
+  }
+}
+
+void DecoderViewTest::listsAHundredThousandLines() {
+  ShellFixture shell;
+  std::vector<SegmentEntry> segments;
+  for (int i = 0; i < 100000; ++i) segments.push_back({i % 2 ? kLeftCurve : kLevel});
+  shell.OpenDesign(Design(segments));
+
+  QCOMPARE(shell.List().GetCount(), 100000);
+  QCOMPARE(shell.List().GetText(99999), "100000\t\tLeft-hand curve (1)");
+}
+
+QTEST_MAIN(DecoderViewTest)
+#include "DecoderViewTest.moc"
