@@ -10,6 +10,7 @@
 #include "cli/DesignSession.h"
 #include "listing/ExportFile.h"
 #include "listing/ListTrack.h"
+#include "trackfile/TrackCommands.h"
 
 namespace {
 
@@ -61,11 +62,19 @@ int RunExport(const CommandLine& line) {
   return ExitStatus(session);
 }
 
-int RunSave(const CommandLine& line) {
+// Opens the design, lets change work on it and, unless it declined or refused,
+// writes the design to the output through the store path.
+int SaveChanged(const CommandLine& line, bool (*change)(CDecoderDoc&)) {
   DesignSession session(line.yes);
-  if (session.Open(line.file)) session.Template().DoSave(line.output);
+  if (session.Open(line.file) && change(session.Document())) session.Template().DoSave(line.output);
   return ExitStatus(session);
 }
+
+bool KeepAsItIs(CDecoderDoc&) { return true; }
+
+int RunSave(const CommandLine& line) { return SaveChanged(line, KeepAsItIs); }
+int RunMirror(const CommandLine& line) { return SaveChanged(line, RunMirrorTrackCommand); }
+int RunReverse(const CommandLine& line) { return SaveChanged(line, RunReverseTrackCommand); }
 
 void AddYesFlag(CLI::App& command, CommandLine& line) {
   command.add_flag("-y,--yes", line.yes, "Answer Yes to every question (such as a wrong checksum)");
@@ -100,12 +109,14 @@ void AddExportCommand(CLI::App& app, CommandLine& line) {
   RunsAs(command, line, RunExport);
 }
 
-void AddSaveCommand(CLI::App& app, CommandLine& line) {
-  CLI::App& command = *app.add_subcommand("save", "Load a design and save it again, packed with a fresh checksum");
+// A command that writes the design, changed or as it was, to the file given with --output.
+void AddDesignWritingCommand(CLI::App& app, CommandLine& line, const char* name, const char* description,
+                             int (*run)(const CommandLine&)) {
+  CLI::App& command = *app.add_subcommand(name, description);
   AddYesFlag(command, line);
   command.add_option("FILE", line.file, "Track design file (*.td4)")->required();
   command.add_option("-o,--output", line.output, "Design file to write")->required();
-  RunsAs(command, line, RunSave);
+  RunsAs(command, line, run);
 }
 
 }  // namespace
@@ -113,5 +124,7 @@ void AddSaveCommand(CLI::App& app, CommandLine& line) {
 void AddCommands(CLI::App& app, CommandLine& line) {
   AddListCommand(app, line);
   AddExportCommand(app, line);
-  AddSaveCommand(app, line);
+  AddDesignWritingCommand(app, line, "save", "Load a design and save it again, packed with a fresh checksum", RunSave);
+  AddDesignWritingCommand(app, line, "mirror", "Mirror a design (left and right pieces swap) and save it", RunMirror);
+  AddDesignWritingCommand(app, line, "reverse", "Reverse a design's direction of travel and save it", RunReverse);
 }

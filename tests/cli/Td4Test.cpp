@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "examples/ExampleDesigns.h"
 #include "tests/cli/Td4Runner.h"
 #include "tests/listing/ListingFixtures.h"
@@ -161,6 +163,65 @@ TEST(Td4Test, SaveRepacksWithAFreshTrailer) {
   EXPECT_EQ(ReadFileBytes(out), BuildDesignFile(SevenLineExample()));
 }
 
+// Display order 2, 3, 1, 16, 4, 9, 133: the file keeps its Middle station first.
+DesignDescription ClosedCircuit() {
+  DesignDescription design;
+  design.segments = {{3}, {1, 0x08}, {16}, {4, 0x40}, {9}, {133}, {2, 0x08}};
+  return design;
+}
+
+DesignDescription OpenCircuit() {
+  DesignDescription design;
+  design.segments = {{1, 0x08}, {16}, {4}, {0}};
+  return design;
+}
+
+DesignDescription WithSegments(std::vector<SegmentEntry> segments) {
+  DesignDescription design;
+  design.segments = std::move(segments);
+  return design;
+}
+
+TEST(Td4Test, MirrorAndReverseSaveTheChangedDesignUnlessRefusedOrDeclined) {
+  const std::string question =
+      "This appears to be an open circuit or \"shuttle mode\" track.\n"
+      "Reversing this track may produce a track that cannot be built.\n"
+      "Are you sure you want to continue?\n";
+  const std::string refusal = "Only self-powered rides (no lift chains) can be reversed.\n";
+  DesignDescription closedWithChainLift = ClosedCircuit();
+  closedWithChainLift.segments[3].flags = 0x80;
+  DesignDescription openWithChainLift = OpenCircuit();
+  openWithChainLift.segments[2].flags = 0x80;
+  struct Case {
+    std::vector<std::string> command;
+    DesignDescription design;
+    std::string err;
+    std::optional<DesignDescription> written;  // nothing: exits 1 without writing
+  };
+  const Case cases[] = {
+      {{"mirror"}, ClosedCircuit(), "", WithSegments({{3}, {1, 0x08}, {17}, {4, 0x40}, {9}, {134}, {2, 0x08}})},
+      {{"reverse"}, ClosedCircuit(), "", WithSegments({{3}, {1, 0x08}, {134}, {12}, {10, 0x40}, {17}, {2, 0x08}})},
+      {{"mirror"}, OpenCircuit(), "", WithSegments({{1, 0x08}, {17}, {4}, {0}})},
+      {{"reverse", "--yes"}, OpenCircuit(), question, WithSegments({{1, 0x08}, {0}, {10}, {17}})},
+      {{"reverse"}, OpenCircuit(), question, std::nullopt},  // declined: no --yes
+      {{"reverse"}, closedWithChainLift, refusal, std::nullopt},
+      {{"reverse", "--yes"}, openWithChainLift, question + refusal, std::nullopt},
+  };
+  for (const Case& c : cases) {
+    DesignFolder designs;
+    const std::string out = designs.folder.Path("out.td4");
+    std::vector<std::string> args = c.command;
+    args.insert(args.end(), {designs.folder.Write("in.td4", BuildDesignFile(c.design)), "-o", out});
+    const Td4Result result = RunTd4(args);
+    EXPECT_EQ(result.status, c.written ? 0 : 1) << testing::PrintToString(args);
+    EXPECT_EQ(result.err, c.err);
+    if (c.written)
+      EXPECT_EQ(ReadFileBytes(out), BuildDesignFile(*c.written));
+    else
+      EXPECT_FALSE(std::filesystem::exists(out));
+  }
+}
+
 TEST(Td4Test, UsageErrorsExitTwo) {
   const std::vector<std::string> cases[] = {
       {},
@@ -169,6 +230,8 @@ TEST(Td4Test, UsageErrorsExitTwo) {
       {"list", "--bogus", "track.td4"},
       {"export", "track.td4"},
       {"save", "track.td4"},
+      {"mirror", "track.td4"},
+      {"reverse", "track.td4"},
   };
   for (const std::vector<std::string>& args : cases) {
     const Td4Result result = RunTd4(args);
@@ -180,7 +243,7 @@ TEST(Td4Test, UsageErrorsExitTwo) {
 TEST(Td4Test, HelpAndVersion) {
   const Td4Result help = RunTd4({"--help"});
   EXPECT_EQ(help.status, 0);
-  for (const char* command : {"list", "export", "save"}) EXPECT_NE(help.out.find(command), std::string::npos);
+  for (const char* command : {"list", "export", "save", "mirror", "reverse"}) EXPECT_NE(help.out.find(command), std::string::npos);
 
   const Td4Result version = RunTd4({"--version"});
   EXPECT_EQ(version.status, 0);
