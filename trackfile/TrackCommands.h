@@ -4,8 +4,8 @@ class CDecoderDoc;
 
 // The Mirror Track and Reverse Track commands without their window: what they
 // ask, what they report (through ShowMessageBox) and what they change. Each
-// returns true when the design changed and must be listed again. Both need a
-// document with at least one segment; the front ends offer them only then.
+// returns true when the design changed and must be listed again. A design
+// without segments is safe: nothing is read beyond the array.
 
 // Mirrors the track; asks nothing.
 bool RunMirrorTrackCommand(CDecoderDoc& doc);
