@@ -30,18 +30,18 @@ ExampleDesign SmallCircuit() {
   design.trains = 2;
   design.carsPerTrain = 5;
   design.segments = Join({
-      {{3}, {1, kTerminal}, {0}},                  // Middle station, End station, Level
-      {{6, kChainLift}},                           // Level to up
-      Repeat(4, {4, kChainLift}),                  // Up
-      {{9, kChainLift}},                           // Up to level
-      {{133}, {135}},                              // Left-hand curve (large radius), ortho to ortho
-      {{12}},                                      // Level to down
-      Repeat(3, {10}),                             // Down
-      {{15}, {40}, {0}},                           // Down to level, Vertical loop left, Level
-      {{134}, {136}},                              // Right-hand curve (large radius), ortho to ortho
-      {{99, 4}},                                   // Brakes, 18 mph
-      Repeat(2, {16}),                             // Left-hand curve
-      {{2, kTerminal}},                            // Begin station
+      {{3}, {1, kTerminal}, {0}},  // Middle station, End station, Level
+      {{6, kChainLift}},           // Level to up
+      Repeat(4, {4, kChainLift}),  // Up
+      {{9, kChainLift}},           // Up to level
+      {{133}, {135}},              // Left-hand curve (large radius), ortho to ortho
+      {{12}},                      // Level to down
+      Repeat(3, {10}),             // Down
+      {{15}, {40}, {0}},           // Down to level, Vertical loop left, Level
+      {{134}, {136}},              // Right-hand curve (large radius), ortho to ortho
+      {{99, 4}},                   // Brakes, 18 mph
+      Repeat(2, {16}),             // Left-hand curve
+      {{2, kTerminal}},            // Begin station
   });
   return example;
 }
@@ -80,17 +80,17 @@ ExampleDesign SkyHigh() {
   design.trains = 3;
   design.carsPerTrain = 6;
   design.segments = Join({
-      {{3}, {1, kTerminal}},      // Middle station, End station
-      {{62, kChainLift}},         // Level to up steep
+      {{3}, {1, kTerminal}},        // Middle station, End station
+      {{62, kChainLift}},           // Level to up steep
       Repeat(15, {5, kChainLift}),  // Up steep, to 63
-      {{63}},                     // Up steep to level
-      Repeat(2, {0}),             // Level
-      {{64}},                     // Level to down steep
-      Repeat(15, {11}),           // Down steep
-      {{65}},                     // Down steep to level, back at 1
-      Repeat(2, {17}),            // Right-hand curve
-      {{99, 6}},                  // Brakes, 27 mph
-      {{2, kTerminal}},           // Begin station
+      {{63}},                       // Up steep to level
+      Repeat(2, {0}),               // Level
+      {{64}},                       // Level to down steep
+      Repeat(15, {11}),             // Down steep
+      {{65}},                       // Down steep to level, back at 1
+      Repeat(2, {17}),              // Right-hand curve
+      {{99, 6}},                    // Brakes, 27 mph
+      {{2, kTerminal}},             // Begin station
   });
   return example;
 }

@@ -102,7 +102,9 @@ TEST(ListSegmentsTest, MatchingNeighboursShareALine) {
       {"other halves of a curve",
        {{133}, {135}, {133}},
        {{0, 2, "Left-hand curve (large radius), ortho to diagonal"}}},
-      {"a curve then its other half", {{137}, {139}}, {{0, 1, "Banked left-hand curve (large radius), ortho to ortho"}}},
+      {"a curve then its other half",
+       {{137}, {139}},
+       {{0, 1, "Banked left-hand curve (large radius), ortho to ortho"}}},
       {"halves in the other order", {{136}, {134}}, {{0, 1, "Right-hand curve (large radius), diagonal to diagonal"}}},
       {"curves of other hands",
        {{133}, {134}},
@@ -110,7 +112,9 @@ TEST(ListSegmentsTest, MatchingNeighboursShareALine) {
         {1, 1, "Right-hand curve (large radius), ortho to diagonal"}}},
       // The chained curve matches its other half, the other half the plain curve:
       // each segment is compared with the next, not with the first of the run.
-      {"compared with the next", {{133, kChain}, {135}, {133}}, {{0, 2, "Left-hand curve (large radius) [chain lift], ortho to diagonal"}}},
+      {"compared with the next",
+       {{133, kChain}, {135}, {133}},
+       {{0, 2, "Left-hand curve (large radius) [chain lift], ortho to diagonal"}}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
