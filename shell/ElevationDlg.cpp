@@ -1,5 +1,7 @@
 #include "shell/ElevationDlg.h"
 
+#include <algorithm>
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,10 +15,13 @@
 CElevationDlg::CElevationDlg(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Set Elevation"));
   const DialogUnits units(fontMetrics());
-  setFixedSize(units.X(186), units.Y(70));
-
   auto* prompt = new QLabel(QStringLiteral("Set the desired elevation for the first track segment:"), this);
   prompt->setGeometry(units.Rect(7, 7, 172, 8));
+  // A font wider than the layout was drawn for widens the dialog, so the
+  // prompt is shown whole and OK keeps its place at the right.
+  const int widening = std::max(0, prompt->sizeHint().width() - prompt->width());
+  prompt->resize(prompt->width() + widening, prompt->height());
+  setFixedSize(units.X(186) + widening, units.Y(70));
 
   // The arrows sit against the right end of the edit, inside its rectangle.
   const QRect editArea = units.Rect(62, 26, 40, 14);
@@ -32,7 +37,7 @@ CElevationDlg::CElevationDlg(QWidget* parent) : QDialog(parent) {
   cancel->setGeometry(units.Rect(7, 49, 50, 14));
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setGeometry(units.Rect(129, 49, 50, 14));
+  ok->setGeometry(units.Rect(129, 49, 50, 14).translated(widening, 0));
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
