@@ -47,7 +47,7 @@ void JoinText(const ListingLine& line, char* text) {
   std::size_t used = 0;
   for (const std::string_view part : {line.name, line.tags, line.turnStart, line.turnEnd}) {
     const std::size_t count = std::min(part.size(), kMaxText - 1 - used);
-    std::memcpy(text + used, part.data(), count);
+    part.copy(text + used, count);  // an empty name has no data pointer at all
     used += count;
   }
   text[used] = '\0';
