@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "listing/ListTrack.h"
+#include "shell/FileLauncher.h"
 
 class CDecoderDoc;
 class QAction;
@@ -28,6 +29,11 @@ public:
   void OnSetElevation();
   void OnMirrorTrack();
   void OnReverseTrack();
+  // Writes the listing to a text file the user chooses, and opens it on request.
+  void OnExport();
+
+  // Who opens an exported file; the desktop's default program unless replaced.
+  void SetFileLauncher(IFileLauncher& launcher) { m_pFileLauncher = &launcher; }
 
   // Enable the commands that need a loaded design, or at least one segment.
   void OnUpdateFileSaveAs(QAction& command) const;
@@ -62,4 +68,5 @@ private:
 
   CDecoderDoc& m_document;
   QStringList m_listedLines;
+  IFileLauncher* m_pFileLauncher = &DesktopFileLauncher();
 };

@@ -93,6 +93,7 @@ void CMainFrame::RouteCommands() {
   connect(m_commands.editSetElevation, &QAction::triggered, m_pView, &CDecoderView::OnSetElevation);
   connect(m_commands.editMirrorTrack, &QAction::triggered, m_pView, &CDecoderView::OnMirrorTrack);
   connect(m_commands.editReverseTrack, &QAction::triggered, m_pView, &CDecoderView::OnReverseTrack);
+  connect(m_commands.fileExport, &QAction::triggered, m_pView, &CDecoderView::OnExport);
   connect(m_pView, &CDecoderView::documentChanged, this, &CMainFrame::UpdateCommandUI);
 
   for (auto [command, bar] : {std::pair<QAction*, QWidget*>{m_commands.viewToolbar, m_wndToolBar},
@@ -104,8 +105,7 @@ void CMainFrame::RouteCommands() {
   connect(m_wndToolBar, &QToolBar::visibilityChanged, m_commands.viewToolbar, &QAction::setChecked);
 
   // Always available. New stays disabled: the one document is made at start-up.
-  // Export and About are routed by their owners; without a handler a command
-  // stays disabled.
+  // About is routed by the application; without a handler a command stays disabled.
   for (QAction* command : {m_commands.fileOpen, m_commands.appExit, m_commands.editSetElevation,
                            m_commands.viewToolbar, m_commands.viewStatusBar})
     command->setEnabled(true);
@@ -113,6 +113,7 @@ void CMainFrame::RouteCommands() {
 
 void CMainFrame::UpdateCommandUI() {
   m_pView->OnUpdateFileSaveAs(*m_commands.fileSaveAs);
+  m_pView->OnUpdateTrackCommand(*m_commands.fileExport);
   m_pView->OnUpdateTrackCommand(*m_commands.editMirrorTrack);
   m_pView->OnUpdateTrackCommand(*m_commands.editReverseTrack);
 }

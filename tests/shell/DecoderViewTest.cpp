@@ -75,6 +75,7 @@ void DecoderViewTest::enablesCommandsByWhatTheDocumentHolds() {
     if (c.design) shell.OpenDesign(*c.design);
     const FrameCommands& commands = shell.frame.Commands();
     QVERIFY2(commands.fileSaveAs->isEnabled() == c.saveAs, c.name);
+    QVERIFY2(commands.fileExport->isEnabled() == c.trackCommands, c.name);
     QVERIFY2(commands.editMirrorTrack->isEnabled() == c.trackCommands, c.name);
     QVERIFY2(commands.editReverseTrack->isEnabled() == c.trackCommands, c.name);
     QVERIFY2(commands.editSetElevation->isEnabled(), c.name);

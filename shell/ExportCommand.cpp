@@ -1,0 +1,32 @@
+// The Export command of the decoder view.
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "framework/MessageBox.h"
+#include "listing/ExportFile.h"
+#include "shell/DecoderView.h"
+#include "shell/ExportDlg.h"
+#include "trackfile/DecoderDoc.h"
+
+namespace {
+// The name offered first: the document's title, in the design's own folder.
+QString InitialExportName(const CDecoderDoc& document) {
+  const QString title = QString::fromStdString(document.GetTitle());
+  const std::string& path = document.GetPathName();
+  if (title.isEmpty() || path.empty()) return title;
+  return QFileInfo(QFile::decodeName(path.c_str())).dir().filePath(title);
+}
+}  // namespace
+
+void CDecoderView::OnExport() {
+  CExportDlg dialog(QStringLiteral("txt"), InitialExportName(m_document),
+                    {QStringLiteral("Text Files (*.txt)"), QStringLiteral("All Files (*.*)")}, this);
+  if (dialog.DoModal() != IDOK) return;
+
+  const QString path = dialog.GetPathName();
+  // The writer reports its own failures; only a file written and closed is opened.
+  if (ExportListing(m_document, m_nStartElevation, QFile::encodeName(path).toStdString()) &&
+      dialog.m_bOpenAfterExport)
+    m_pFileLauncher->Launch(path);
+}

@@ -1,0 +1,181 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileSystemModel>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "shell/ExportDlg.h"
+#include "shell/FileLauncher.h"
+#include "tests/shell/ShellFixture.h"
+
+namespace {
+constexpr std::uint8_t kLevel = 0, kUp = 4;
+
+DesignDescription Hill() { return Design({{kLevel}, {kUp}, {kLevel}}); }
+
+// The export of Hill() from "track.td4", listed from elevation 10.
+const char* const kHillExport =
+    "Filename:\ttrack.td4\r\n"
+    "Ride Type:\tSteel Twister Roller Coaster\r\n"
+    "Vehicle Type:\tTwister cars (1 6-car train)\r\n"
+    "Operating Mode:\tContinuous Circuit Mode\r\n"
+    "\r\n"
+    "0001\t\t\tLevel (10)\r\n"
+    "0002\t\t\tUp (10-11)\r\n"
+    "0003\t\t\tLevel (11)\r\n";
+
+class RecordingLauncher : public IFileLauncher {
+public:
+  void Launch(const QString& path) override { launched << path; }
+  QStringList launched;
+};
+
+QStringList Items(const QComboBox& box) {
+  QStringList items;
+  for (int i = 0; i < box.count(); ++i) items << box.itemText(i);
+  return items;
+}
+
+QByteArray ReadAll(const std::string& path) {
+  QFile file(QString::fromStdString(path));
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// What the user does in the export dialog.
+struct ExportAnswer {
+  std::string path;  // the file chosen; empty: Cancel
+  bool launch = false;
+};
+
+// A loaded Hill() with the launches recorded, listed from elevation 10.
+struct ExportFixture : ShellFixture {
+  ExportFixture() {
+    OpenDesign(Hill());
+    View().m_nStartElevation = 10;
+    View().SetFileLauncher(launcher);
+  }
+
+  // Runs File > Export with the user's answer; a question whether to replace
+  // an existing file is answered Yes and counted.
+  void Export(const ExportAnswer& answer) {
+    WhenModal<CExportDlg>([this, answer](CExportDlg& dialog) {
+      QVERIFY(!dialog.m_wndLaunch->isChecked());
+      if (answer.launch) QTest::keyClick(dialog.m_wndLaunch, Qt::Key_Space);
+      if (answer.path.empty()) return dialog.reject();
+      dialog.selectFile(QString::fromStdString(answer.path));
+      QTimer::singleShot(0, [this] {
+        if (auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+          ++replaceQuestions;
+          question->button(QMessageBox::Yes)->click();
+        }
+      });
+      static_cast<QDialog&>(dialog).accept();  // as the Save button does
+    });
+    frame.Commands().fileExport->trigger();
+  }
+
+  RecordingLauncher launcher;
+  int replaceQuestions = 0;
+};
+}  // namespace
+
+class ExportDlgTest : public QObject {
+  Q_OBJECT
+private slots:
+  void offersATextFileNamedAfterTheDesign();
+  void writesTheListingAndLaunchesItOnlyWhenAsked();
+  void cancelWritesAndLaunchesNothing();
+  void replacesAnExistingFileWhole();
+  void reportsAFileThatCannotBeCreated();
+};
+
+void ExportDlgTest::offersATextFileNamedAfterTheDesign() {
+  ExportFixture shell;
+  shell.folder.Write("README", std::vector<std::uint8_t>{});
+  WhenModal<CExportDlg>([&](CExportDlg& dialog) {
+    QCOMPARE(dialog.windowTitle(), "Export Track List");
+    auto& types = *dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    QCOMPARE(Items(types), QStringList({"Text Files (*.txt)", "All Files (*.*)"}));
+    QCOMPARE(types.currentIndex(), 0);
+    QCOMPARE(dialog.defaultSuffix(), "txt");
+    QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
+    QVERIFY(!dialog.testOption(QFileDialog::DontConfirmOverwrite));
+    // The design's title, in the design's folder.
+    QCOMPARE(dialog.selectedFiles(), QStringList({QString::fromStdString(shell.folder.Path("track.td4"))}));
+    QCOMPARE(dialog.m_wndLaunch->text(), "&Launch file after creation");
+    QVERIFY(dialog.m_wndLaunch->isVisible());
+    QVERIFY(dialog.m_wndLaunch->focusPolicy() & Qt::TabFocus);
+
+    // "All Files (*.*)" lists every file, with or without a dot, and keeps the typed name.
+    dialog.selectFile(QString::fromStdString(shell.folder.Path("list.txt")));
+    QTest::keyClick(&types, Qt::Key_Down);
+    QCOMPARE(types.currentText(), "All Files (*.*)");
+    QCOMPARE(dialog.selectedFiles(), QStringList({QString::fromStdString(shell.folder.Path("list.txt"))}));
+    const auto* files = dialog.findChild<QFileSystemModel*>();
+    QTRY_VERIFY(files->index(QString::fromStdString(shell.folder.Path("README"))).isValid());
+    dialog.reject();
+  });
+  shell.frame.Commands().fileExport->trigger();
+}
+
+void ExportDlgTest::writesTheListingAndLaunchesItOnlyWhenAsked() {
+  ExportFixture shell;
+  // One export after the other: the box starts cleared every time.
+  const struct {
+    const char* typed;
+    bool launch;
+    const char* written;
+  } cases[] = {
+      {"checked.txt", true, "checked.txt"},
+      {"cleared", false, "cleared.txt"},  // a name without extension gets ".txt"
+      {"kept.csv", true, "kept.csv"},
+  };
+  for (const auto& c : cases) {
+    shell.launcher.launched.clear();
+    shell.Export({shell.folder.Path(c.typed), c.launch});
+
+    const std::string written = shell.folder.Path(c.written);
+    QCOMPARE(ReadAll(written), QByteArray(kHillExport));
+    QCOMPARE(shell.launcher.launched,
+             c.launch ? QStringList({QString::fromStdString(written)}) : QStringList());
+  }
+  QVERIFY(shell.messages.Shown().empty());
+  QVERIFY(!shell.frame.GetDocument().IsModified());
+}
+
+void ExportDlgTest::cancelWritesAndLaunchesNothing() {
+  ExportFixture shell;
+  shell.Export({"", true});
+
+  QCOMPARE(shell.folder.Entries(), std::vector<std::string>({"track.td4"}));
+  QVERIFY(shell.launcher.launched.isEmpty());
+  QVERIFY(shell.messages.Shown().empty());
+}
+
+void ExportDlgTest::replacesAnExistingFileWhole() {
+  ExportFixture shell;
+  const std::string path = shell.folder.Write("old.txt", std::vector<std::uint8_t>(5000, 'x'));
+
+  shell.Export({path, false});
+
+  QCOMPARE(shell.replaceQuestions, 1);
+  QCOMPARE(ReadAll(path), QByteArray(kHillExport));
+}
+
+void ExportDlgTest::reportsAFileThatCannotBeCreated() {
+  ExportFixture shell;
+  shell.folder.Write("plain", std::vector<std::uint8_t>{});
+  for (const char* name : {"missing/list.txt", "plain/list.txt"}) {
+    shell.Export({shell.folder.Path(name), true});
+
+    const MessageBoxRequest& shown = shell.messages.Shown().back();
+    QCOMPARE(shown.text, "Error creating output file");
+    QCOMPARE(shown.caption, "Tivora Track Decoder");
+    QCOMPARE(shown.type, unsigned(MB_OK | MB_ICONINFORMATION));
+    QVERIFY(shell.launcher.launched.isEmpty());
+  }
+  QCOMPARE(shell.messages.Shown().size(), std::size_t(2));
+}
+
+QTEST_MAIN(ExportDlgTest)
+#include "ExportDlgTest.moc"
