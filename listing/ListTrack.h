@@ -30,7 +30,11 @@ public:
   virtual void WriteString(const std::string& text) = 0;
 };
 
-// How a listing line's elevations compare with the buildable range 1..61.
+// The range of elevations in which track can be built.
+inline constexpr std::int32_t kLowestBuildableElevation = 1;
+inline constexpr std::int32_t kHighestBuildableElevation = 61;
+
+// How a listing line's elevations compare with the buildable range.
 enum class ElevationCheck { Level, Changing, TooHigh, TooLow };
 
 // One line of the listing: a single segment or a run of matching ones.

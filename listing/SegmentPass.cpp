@@ -4,24 +4,15 @@
 #include <array>
 
 #include "listing/ListingHeader.h"
+#include "listing/SegmentMeaning.h"
 #include "trackfile/DecoderDoc.h"
 #include "vocabulary/GeometryTables.h"
-#include "vocabulary/NameTables.h"
 #include "vocabulary/SegmentCodes.h"
 
 namespace {
 
-constexpr std::int32_t kLowestElevation = 1;
-constexpr std::int32_t kHighestElevation = 61;
-
 constexpr std::uint8_t kFirstLargeRadiusCurve = 133;
 constexpr std::uint8_t kLastLargeRadiusCurve = 140;
-
-bool IsStation(std::uint8_t code) {
-  return code == SegmentCode::EndStation || code == SegmentCode::BeginStation || code == SegmentCode::MiddleStation;
-}
-
-bool HasSpeedSetting(std::uint8_t code) { return code == SegmentCode::Brakes || code == SegmentCode::Booster; }
 
 bool IsLargeRadiusCurve(std::uint8_t code) { return code >= kFirstLargeRadiusCurve && code <= kLastLargeRadiusCurve; }
 
@@ -29,24 +20,10 @@ bool IsLargeRadiusCurve(std::uint8_t code) { return code >= kFirstLargeRadiusCur
 // the other four begin on the diagonal and end on the grid.
 bool LeavesTheGrid(std::uint8_t code) { return code == 133 || code == 134 || code == 137 || code == 138; }
 
-std::string_view SegmentName(std::uint8_t code, bool waterCoaster) {
-  if (waterCoaster) {
-    switch (code) {
-      case 68:
-        return "Level water track";
-      case 81:
-        return "Left-hand curved water track";
-      case 82:
-        return "Right-hand curved water track";
-    }
-  }
-  return SegmentNames[code];
-}
-
 std::string_view SpeedTag(unsigned setting) {
   static const std::array<std::string, 16> tags = [] {
     std::array<std::string, 16> texts;
-    for (unsigned s = 0; s < texts.size(); ++s) texts[s] = " [" + std::to_string(s * 9 / 2) + " mph]";
+    for (unsigned s = 0; s < texts.size(); ++s) texts[s] = " [" + std::to_string(SpeedMph(s)) + " mph]";
     return texts;
   }();
   return tags[setting];
@@ -68,8 +45,8 @@ std::int32_t EndElevation(const TrackSegment& segment) {
 }
 
 ElevationCheck Check(std::int32_t start, std::int32_t end) {
-  if (start > kHighestElevation || end > kHighestElevation) return ElevationCheck::TooHigh;
-  if (start < kLowestElevation || end < kLowestElevation) return ElevationCheck::TooLow;
+  if (start > kHighestBuildableElevation || end > kHighestBuildableElevation) return ElevationCheck::TooHigh;
+  if (start < kLowestBuildableElevation || end < kLowestBuildableElevation) return ElevationCheck::TooLow;
   return start == end ? ElevationCheck::Level : ElevationCheck::Changing;
 }
 
