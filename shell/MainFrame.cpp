@@ -6,13 +6,13 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
-#include <QStyle>
 #include <QToolBar>
 
 #include "framework/AppInfo.h"
 #include "shell/DecoderView.h"
 #include "shell/FileDialogs.h"
 #include "shell/LockIndicators.h"
+#include "shell/ProgramImages.h"
 
 namespace {
 FileDialogRequest DesignFileDialog(QString initialName = {}) {
@@ -22,9 +22,8 @@ FileDialogRequest DesignFileDialog(QString initialName = {}) {
           std::move(initialName)};
 }
 
-QIcon ThemeIcon(const char* name, const QStyle& style, QStyle::StandardPixmap fallback) {
-  return QIcon::fromTheme(QString::fromLatin1(name), style.standardIcon(fallback));
-}
+// The desktop theme's image where it has one, else the program's own.
+QIcon ThemeIcon(const char* name, const QIcon& fallback) { return QIcon::fromTheme(QString::fromLatin1(name), fallback); }
 }  // namespace
 
 CMainFrame::CMainFrame(IFileDialogs& fileDialogs)
@@ -63,11 +62,10 @@ void CMainFrame::CreateMenus() {
 }
 
 void CMainFrame::CreateToolBar() {
-  const QStyle& look = *style();
-  m_commands.fileNew->setIcon(ThemeIcon("document-new", look, QStyle::SP_FileIcon));
-  m_commands.fileOpen->setIcon(ThemeIcon("document-open", look, QStyle::SP_DirOpenIcon));
-  m_commands.fileSaveAs->setIcon(ThemeIcon("document-save-as", look, QStyle::SP_DialogSaveButton));
-  m_commands.appAbout->setIcon(ThemeIcon("help-about", look, QStyle::SP_MessageBoxQuestion));
+  m_commands.fileNew->setIcon(ThemeIcon("document-new", BlankPageImage()));
+  m_commands.fileOpen->setIcon(ThemeIcon("document-open", OpenFolderImage()));
+  m_commands.fileSaveAs->setIcon(ThemeIcon("document-save-as", DiskImage()));
+  m_commands.appAbout->setIcon(ThemeIcon("help-about", QuestionMarkImage()));
 
   m_wndToolBar = addToolBar(QStringLiteral("Toolbar"));
   m_wndToolBar->setObjectName(QStringLiteral("Toolbar"));
