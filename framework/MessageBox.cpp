@@ -2,6 +2,7 @@
 
 namespace {
 IMessageBox* g_pMessageBox = nullptr;
+}  // namespace
 
 int DismissedAnswer(unsigned type) {
   switch (type & MB_TYPEMASK) {
@@ -13,7 +14,6 @@ int DismissedAnswer(unsigned type) {
       return IDCANCEL;
   }
 }
-}  // namespace
 
 IMessageBox* InstallMessageBox(IMessageBox* box) {
   IMessageBox* previous = g_pMessageBox;

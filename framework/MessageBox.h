@@ -35,11 +35,15 @@ public:
   virtual int Show(const MessageBoxRequest& request) = 0;
 };
 
+// The answer of a box closed without choosing: IDOK for MB_OK, IDNO for MB_YESNO
+// (which cannot be closed otherwise), IDCANCEL for the rest.
+int DismissedAnswer(unsigned type);
+
 // Installs the front end's message box for the whole program; returns the one it replaces.
 IMessageBox* InstallMessageBox(IMessageBox* box);
 
 // Shows a message through the installed message box. With none installed the
-// box counts as dismissed: IDOK for MB_OK, IDNO for MB_YESNO, IDCANCEL otherwise.
+// box counts as dismissed (DismissedAnswer).
 int ShowMessageBox(std::string text, std::string caption, unsigned type, MessageOwner owner);
 
 // Installs a message box for the lifetime of the guard, then restores the previous one.

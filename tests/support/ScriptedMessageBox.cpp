@@ -9,14 +9,7 @@ int ScriptedMessageBox::Show(const MessageBoxRequest& request) {
     m_answers.pop_front();
     return answer;
   }
-  switch (request.type & MB_TYPEMASK) {
-    case MB_OK:
-      return IDOK;
-    case MB_YESNO:
-      return IDNO;
-    default:
-      return IDCANCEL;
-  }
+  return DismissedAnswer(request.type);
 }
 
 std::vector<std::string> ScriptedMessageBox::Texts() const {
