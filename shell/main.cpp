@@ -1,28 +1,28 @@
 #include <QApplication>
-#include <QFile>
+#include <cstdlib>
 
 #include "framework/AppInfo.h"
+#include "shell/CommandLine.h"
+#include "shell/DecoderApp.h"
 #include "shell/DecoderView.h"
 #include "shell/FileDialogs.h"
 #include "shell/MainFrame.h"
+#include "shell/ProgramImages.h"
 #include "shell/QtMessageBox.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QString::fromUtf8(kAppTitle));
   QApplication::setApplicationVersion(QString::fromUtf8(kAppVersion));
+  QApplication::setWindowIcon(ProgramIcon());
+  const CCommandLineInfo commandLine = ParseCommandLine(app);
 
   QtMessageBox messageBox;
   const ScopedMessageBox installed(messageBox);
   QtFileDialogs fileDialogs;
-  CMainFrame frame(fileDialogs);
-  messageBox.SetOwners(&frame, &frame.GetView());
-
-  const QStringList arguments = QApplication::arguments();
-  if (arguments.size() > 1)
-    frame.GetDocTemplate().OpenDocumentFile(QFile::encodeName(arguments[1]).toStdString());
-  else
-    frame.GetDocTemplate().OnFileNew();
-  frame.show();
+  CDecoderApp theApp(fileDialogs);
+  QObject::connect(&theApp, &CDecoderApp::mainFrameCreated,
+                   [&messageBox](CMainFrame& frame) { messageBox.SetOwners(&frame, &frame.GetView()); });
+  if (!theApp.InitInstance(commandLine)) return EXIT_FAILURE;
   return QApplication::exec();
 }

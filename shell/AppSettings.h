@@ -1,0 +1,17 @@
+#pragma once
+
+#include <memory>
+
+class QSettings;
+
+// The per-user settings store, in the desktop's native format, under the
+// organisation "Local AppWizard-Generated Applications" and the application
+// "Tivora Track Decoder". On Linux that is the file
+// ~/.config/Local AppWizard-Generated Applications/Tivora Track Decoder.conf
+// (below $XDG_CONFIG_HOME when set).
+std::unique_ptr<QSettings> OpenAppSettings();
+
+// Section "Settings", value "NoWarning": 0 or absent shows the start-up warning.
+inline constexpr const char* kNoWarningKey = "Settings/NoWarning";
+// The recent files, as "File1", "File2", ... in this section.
+inline constexpr const char* kRecentFileSection = "Recent File List";

@@ -1,0 +1,74 @@
+#include "shell/DecoderApp.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+
+#include "framework/MessageBox.h"
+#include "shell/AboutDlg.h"
+#include "shell/AppSettings.h"
+#include "shell/FileDropTarget.h"
+#include "shell/MainFrame.h"
+#include "shell/RecentFileList.h"
+#include "shell/RecentFileMenu.h"
+#include "shell/WarningDlg.h"
+
+CDecoderApp::CDecoderApp(IFileDialogs& fileDialogs) : m_fileDialogs(fileDialogs) {}
+
+CDecoderApp::~CDecoderApp() = default;
+
+bool CDecoderApp::InitInstance(const CCommandLineInfo& commandLine) {
+  m_pSettings = OpenAppSettings();
+  m_pRecentFileList = std::make_unique<RecentFileList>(*m_pSettings, kMaxRecentFiles);
+  ShowStartupWarning();
+  CreateMainFrame();
+  if (!ProcessShellCommand(commandLine)) {
+    m_pMainWnd.reset();
+    return false;
+  }
+  m_pMainWnd->show();
+  new FileDropTarget(*m_pMainWnd, [this](const QString& path) { OpenDocumentFile(path); });
+  return true;
+}
+
+void CDecoderApp::ShowStartupWarning() {
+  // A value that does not read as a number counts as 0, like a missing one.
+  if (m_pSettings->value(QString::fromUtf8(kNoWarningKey), 0).toInt() != 0) return;
+  CWarningDlg warning;
+  if (warning.DoModal() == IDOK && warning.m_bNoWarning) m_pSettings->setValue(QString::fromUtf8(kNoWarningKey), 1);
+}
+
+void CDecoderApp::CreateMainFrame() {
+  m_pMainWnd = std::make_unique<CMainFrame>(m_fileDialogs);
+  emit mainFrameCreated(*m_pMainWnd);
+
+  const FrameCommands& commands = m_pMainWnd->Commands();
+  connect(commands.appAbout, &QAction::triggered, this, &CDecoderApp::OnAppAbout);
+  commands.appAbout->setEnabled(true);
+
+  auto* recentFiles = new RecentFileMenu(m_pMainWnd->FileMenu(), *commands.fileRecentFile, *m_pRecentFileList);
+  connect(recentFiles, &RecentFileMenu::fileChosen, this, &CDecoderApp::OnOpenRecentFile);
+  connect(m_pMainWnd.get(), &CMainFrame::documentFileChanged, m_pRecentFileList.get(), &RecentFileList::Add);
+}
+
+bool CDecoderApp::ProcessShellCommand(const CCommandLineInfo& commandLine) {
+  if (commandLine.m_strFileName.isEmpty()) {
+    m_pMainWnd->GetDocTemplate().OnFileNew();
+    return true;
+  }
+  return OpenDocumentFile(commandLine.m_strFileName);
+}
+
+bool CDecoderApp::OpenDocumentFile(const QString& path) {
+  return m_pMainWnd->GetDocTemplate().OpenDocumentFile(QFile::encodeName(path).toStdString());
+}
+
+void CDecoderApp::OnOpenRecentFile(const QString& path) {
+  if (!OpenDocumentFile(path) && !QFileInfo::exists(path)) m_pRecentFileList->Remove(path);
+}
+
+void CDecoderApp::OnAppAbout() {
+  CAboutDlg about(m_pMainWnd.get());
+  about.exec();
+}
