@@ -19,16 +19,7 @@ std::int32_t SignedDesignByte(const CDecoderDoc& doc, int offset) {
 std::string VehicleText(const CDecoderDoc& doc) {
   std::string name;
   NameLookup(VehicleTypeNames, DesignByte(doc, DesignOffset::VehicleType), name);
-  const std::int32_t trains = SignedDesignByte(doc, DesignOffset::Trains);
-  std::int32_t cars = SignedDesignByte(doc, DesignOffset::CarsPerTrain);
-  // These rides run single boats or cars, whatever the car byte says.
-  switch (DesignByte(doc, DesignOffset::RideType)) {
-    case RideType::RiverRide:
-    case RideType::WoodenReverser:
-    case RideType::WaterCoaster:
-      cars = 1;
-      break;
-  }
+  const auto [trains, cars] = ReadVehicleCount(doc);
   char text[160];
   std::snprintf(text, sizeof text, "%s (%u %u-car %s)", name.c_str(), unsigned(trains), unsigned(cars),
                 trains > 1 ? "trains" : "train");
@@ -36,6 +27,19 @@ std::string VehicleText(const CDecoderDoc& doc) {
 }
 
 }  // namespace
+
+VehicleCount ReadVehicleCount(const CDecoderDoc& doc) {
+  VehicleCount count{SignedDesignByte(doc, DesignOffset::Trains), SignedDesignByte(doc, DesignOffset::CarsPerTrain)};
+  // These rides run single boats or cars, whatever the car byte says.
+  switch (DesignByte(doc, DesignOffset::RideType)) {
+    case RideType::RiverRide:
+    case RideType::WoodenReverser:
+    case RideType::WaterCoaster:
+      count.cars = 1;
+      break;
+  }
+  return count;
+}
 
 std::uint8_t DesignByte(const CDecoderDoc& doc, int offset) {
   return offset < doc.m_nDataLen ? doc.m_pData[offset] : 0;

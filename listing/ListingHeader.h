@@ -21,6 +21,16 @@ std::uint8_t DesignByte(const CDecoderDoc& doc, int offset);
 // A maze design: its listing holds the header and no segment line.
 bool IsMaze(const CDecoderDoc& doc);
 
+// How many trains the design runs and how many cars each has, as the listing
+// reads them: signed bytes, and one car for the rides that run single boats or cars.
+struct VehicleCount {
+  std::int32_t trains;
+  std::int32_t cars;
+};
+
+// Requires a loaded design.
+VehicleCount ReadVehicleCount(const CDecoderDoc& doc);
+
 // The texts that head a listing, on screen and in the file alike.
 struct ListingHeader {
   std::string rideType;
