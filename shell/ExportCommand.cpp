@@ -10,12 +10,15 @@
 #include "trackfile/DecoderDoc.h"
 
 namespace {
-// The name offered first: the document's title, in the design's own folder.
+// The name offered first: the document's title as a text file, in the design's
+// own folder. Offering the title itself ("track.td4") would put the design file
+// one keystroke away from being overwritten by its own listing.
 QString InitialExportName(const CDecoderDoc& document) {
   const QString title = QString::fromStdString(document.GetTitle());
   const std::string& path = document.GetPathName();
   if (title.isEmpty() || path.empty()) return title;
-  return QFileInfo(QFile::decodeName(path.c_str())).dir().filePath(title);
+  const QString textName = QFileInfo(title).completeBaseName() + QStringLiteral(".txt");
+  return QFileInfo(QFile::decodeName(path.c_str())).dir().filePath(textName);
 }
 }  // namespace
 

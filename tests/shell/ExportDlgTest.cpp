@@ -109,8 +109,8 @@ void ExportDlgTest::offersATextFileNamedAfterTheDesign() {
     QCOMPARE(dialog.defaultSuffix(), "txt");
     QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
     QVERIFY(!dialog.testOption(QFileDialog::DontConfirmOverwrite));
-    // The design's title, in the design's folder.
-    QCOMPARE(dialog.selectedFiles(), QStringList({QString::fromStdString(shell.folder.Path("track.td4"))}));
+    // The design's title as a text file, in the design's folder: never the design itself.
+    QCOMPARE(dialog.selectedFiles(), QStringList({QString::fromStdString(shell.folder.Path("track.txt"))}));
     QCOMPARE(dialog.m_wndLaunch->text(), "&Launch file after creation");
     QVERIFY(dialog.m_wndLaunch->isVisible());
     QVERIFY(dialog.m_wndLaunch->focusPolicy() & Qt::TabFocus);
