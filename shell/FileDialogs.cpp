@@ -2,9 +2,11 @@
 
 #include <QFileDialog>
 
+#include "shell/NameFilters.h"
+
 namespace {
 std::optional<QString> Run(QFileDialog& dialog, const FileDialogRequest& request) {
-  dialog.setNameFilters(request.nameFilters);
+  SetNameFilters(dialog, request.nameFilters);
   dialog.setDefaultSuffix(request.defaultSuffix);
   if (!request.initialName.isEmpty()) dialog.selectFile(request.initialName);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
