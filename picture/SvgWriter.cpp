@@ -60,7 +60,7 @@ const char* TextAnchor(Anchor anchor) {
 
 std::string Element(const FilledRect& rect) {
   return "<rect x=\"" + Number(rect.x) + "\" y=\"" + Number(rect.y) + "\" width=\"" + Number(rect.width) +
-         "\" height=\"" + Number(rect.height) + "\"" + Paint("fill", rect.fill) + "/>\n";
+         "\" height=\"" + Number(rect.height) + "\"" + Paint("fill", rect.fill) + " stroke=\"none\"/>\n";
 }
 
 std::string Element(const Polyline& line) {
@@ -73,9 +73,10 @@ std::string Element(const Polyline& line) {
          Number(line.width) + "\" stroke-linejoin=\"round\" stroke-linecap=\"round\"/>\n";
 }
 
+// Shifted down by 0.35em to centre on y: not every renderer understands dominant-baseline.
 std::string Element(const Label& label) {
   return "<text x=\"" + Number(label.at.x) + "\" y=\"" + Number(label.at.y) + "\" font-size=\"" +
-         Number(label.size) + "\" text-anchor=\"" + TextAnchor(label.anchor) + "\" dominant-baseline=\"central\"" +
+         Number(label.size) + "\" text-anchor=\"" + TextAnchor(label.anchor) + "\" dy=\"0.35em\"" +
          Paint("fill", label.color) + ">" + Escaped(label.text) + "</text>\n";
 }
 
