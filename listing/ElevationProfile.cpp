@@ -16,7 +16,7 @@ constexpr std::int32_t kElevationRoom = 3;
 constexpr double kLeftMargin = 44;
 constexpr double kRightMargin = 14;
 constexpr double kTopMargin = 26;
-constexpr double kBottomMargin = 30;
+constexpr double kBottomMargin = 34;
 
 bool IsMarked(ElevationCheck check) { return check == ElevationCheck::TooHigh || check == ElevationCheck::TooLow; }
 

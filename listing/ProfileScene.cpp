@@ -149,7 +149,7 @@ private:
   void DrawSegmentNumbers() {
     const ProfileLayout& l = m_layout;
     const double y = l.top + l.height + 10;
-    AddLabel({l.left + l.width, y + 12}, "segment", kLabelSize, Anchor::End);
+    AddLabel({l.left + l.width, y + 13}, "segment", kLabelSize, Anchor::End);
     const long long count = l.segmentCount;
     if (count == 0) {
       AddLabel({l.left + l.width / 2, l.top + l.height / 2}, "no segments", kLegendSize, Anchor::Middle);
