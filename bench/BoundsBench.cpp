@@ -1,0 +1,57 @@
+// What the hardware allows: the shortest checksum chain, filling and copying memory.
+#include <cstdint>
+#include <cstring>
+#include <random>
+#include <vector>
+
+#include "bench/BenchSetup.h"
+
+#if !defined(__x86_64__)
+#error "the checksum bound is written in x86-64 assembly"
+#endif
+
+namespace {
+
+std::vector<std::uint8_t> RandomBytes(std::size_t count) {
+  std::vector<std::uint8_t> bytes(count);
+  std::mt19937 random(1);
+  for (std::uint8_t& byte : bytes) byte = std::uint8_t(random());
+  return bytes;
+}
+
+// Each byte costs one 8-bit add into the low byte and one 32-bit rotate, the two
+// instructions the checksum cannot do without; nothing in C++ can be faster.
+void ChecksumChainBound(benchmark::State& state) {
+  const std::vector<std::uint8_t> bytes = RandomBytes(kDesignBytes);
+  for (auto _ : state) {
+    std::uint32_t checksum = 0;
+    for (const std::uint8_t byte : bytes)
+      asm("addb %b[byte], %b[sum]\n\troll $3, %[sum]" : [sum] "+r"(checksum) : [byte] "r"(std::uint32_t(byte)));
+    benchmark::DoNotOptimize(checksum);
+  }
+  CountBytes(state, "bytes", bytes.size());
+}
+BENCHMARK(ChecksumChainBound)->Apply(FastestOfRepetitions);
+
+void MemsetBound(benchmark::State& state) {
+  std::vector<std::uint8_t> buffer(kDesignBytes, 1);
+  for (auto _ : state) {
+    std::memset(buffer.data(), 0x5A, buffer.size());
+    benchmark::ClobberMemory();
+  }
+  CountBytes(state, "bytes", buffer.size());
+}
+BENCHMARK(MemsetBound)->Apply(FastestOfRepetitions);
+
+void MemcpyBound(benchmark::State& state) {
+  const std::vector<std::uint8_t> source = RandomBytes(kDesignBytes);
+  std::vector<std::uint8_t> target(kDesignBytes, 1);
+  for (auto _ : state) {
+    std::memcpy(target.data(), source.data(), source.size());
+    benchmark::ClobberMemory();
+  }
+  CountBytes(state, "bytes", source.size());
+}
+BENCHMARK(MemcpyBound)->Apply(FastestOfRepetitions);
+
+}  // namespace
