@@ -1,6 +1,7 @@
 #pragma once
 
 #include <bit>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 
@@ -13,9 +14,17 @@ inline constexpr std::uint32_t kAltChecksumOffset = 120001;
 
 // Takes one body byte into the running checksum: the byte is added to the low
 // eight bits only (no carry into the upper 24), then the value rotates left by 3.
+//
+// The checksum is one serial chain through every body byte, so each instruction
+// on it costs a cycle per byte. Adding into the low byte in place, as a byte,
+// lets the compiler emit a single 8-bit add where masking and merging would
+// take three instructions. Keep the running value in a local variable: a
+// checksum reached through a pointer may alias the bytes being read.
 inline void ChecksumStep(std::uint32_t& checksum, std::uint8_t byte) {
-  const std::uint8_t low = std::uint8_t(std::uint8_t(checksum) + byte);
-  checksum = std::rotl((checksum & 0xFFFFFF00u) | low, 3);
+  constexpr std::size_t kLowByte = std::endian::native == std::endian::little ? 0 : sizeof checksum - 1;
+  unsigned char* const low = reinterpret_cast<unsigned char*>(&checksum) + kLowByte;
+  *low = static_cast<unsigned char>(*low + byte);
+  checksum = std::rotl(checksum, 3);
 }
 
 // Writes design packed into run-length runs, then the trailer for the given
