@@ -13,6 +13,68 @@
 
 namespace {
 
+// The design buffer while a body unpacks into it. Pointer, length and
+// allocation are held here rather than read from the document each run: the
+// runs' byte stores may alias the document's members, which would make the
+// compiler reload and store them around every run. Growth beyond the
+// allocation still goes through GrowData; Finish() hands the length back.
+class UnpackTarget {
+public:
+  explicit UnpackTarget(CDecoderDoc& doc)
+      : m_doc(doc), m_pData(doc.m_pData), m_nLength(doc.m_nDataLen), m_nAlloc(doc.m_nDataAlloc) {}
+
+  // GrowData for count more bytes: the same test decides when the allocation must grow.
+  bool Grow(int count) {
+    if (m_nLength + count < m_nAlloc) [[likely]] {
+      m_nLength += count;
+      return true;
+    }
+    m_doc.m_nDataLen = m_nLength;
+    const bool grown = m_doc.GrowData(count);
+    m_pData = m_doc.m_pData;
+    m_nLength = m_doc.m_nDataLen;
+    m_nAlloc = m_doc.m_nDataAlloc;
+    return grown;
+  }
+
+  // Writes value over the last length (2..129) bytes grown.
+  void Repeat(int length, std::uint8_t value) {
+    const int start = m_nLength - length;
+    if (m_nAlloc - start >= kRepeatReach)
+      RepeatInline(m_pData + start, value);
+    else
+      std::memset(m_pData + start, value, std::size_t(length));
+  }
+
+  // Writes first, then rest, over the last 1 + rest.size() bytes grown.
+  void Copy(std::uint8_t first, std::span<const std::uint8_t> rest) {
+    std::uint8_t* const out = m_pData + m_nLength - 1 - int(rest.size());
+    out[0] = first;
+    std::memcpy(out + 1, rest.data(), rest.size());
+  }
+
+  void Finish() { m_doc.m_nDataLen = m_nLength; }
+
+private:
+  // How far past a run's start RepeatInline writes.
+  static constexpr int kRepeatReach = 16 + 128;
+
+  // Writes value over a run of up to 129 bytes at out and beyond it, up to
+  // kRepeatReach bytes, where later runs overwrite it. Stores of a fixed size
+  // are written inline rather than by a call, so they overlap the checksum's
+  // serial chain; after the first block they are aligned, so none splits a cache line.
+  static void RepeatInline(std::uint8_t* out, std::uint8_t value) {
+    std::memset(out, value, 16);
+    const std::size_t misalignment = reinterpret_cast<std::uintptr_t>(out) % 16;
+    std::memset(out + 16 - misalignment, value, 128);
+  }
+
+  CDecoderDoc& m_doc;
+  std::uint8_t* m_pData;
+  int m_nLength;
+  int m_nAlloc;
+};
+
 void ReportTrackDataError() {
   ShowMessageBox("Error processing track data.", kAppTitle, MB_OK | MB_ICONINFORMATION, MessageOwner::MainWindow);
 }
@@ -97,28 +159,33 @@ void CDecoderDoc::LoadDesign(CArchive& ar) {
 bool CDecoderDoc::UnpackBody(CArchive& ar, std::uint32_t& checksum) {
   const std::int64_t limit = std::int64_t(ar.GetLength()) - 4;
   std::int64_t consumed = 0;
+  // Kept in a register for the whole body; see ChecksumStep.
+  std::uint32_t running = checksum;
+  UnpackTarget design(*this);
   while (consumed < limit) {
-    std::uint8_t count = 0;
-    ar >> count;
-    ChecksumStep(checksum, count);
-    ++consumed;
+    // Every run has a byte after its count, and the limit leaves the trailer's
+    // four bytes beyond that: both are read at once, which cannot end the load
+    // where reading them one by one would not.
+    const std::span<const std::uint8_t> head = ar.ReadBytes(2);
+    const std::uint8_t count = head[0];
+    ChecksumStep(running, count);
+    ChecksumStep(running, head[1]);
+    consumed += 2;
     if (count & 0x80) {
       const int length = 257 - count;  // -(signed count) + 1: 2..129
-      if (!GrowData(length)) return false;
-      std::uint8_t value = 0;
-      ar >> value;
-      ChecksumStep(checksum, value);
-      ++consumed;
-      std::memset(m_pData + m_nDataLen - length, value, std::size_t(length));
+      if (!design.Grow(length)) return false;
+      design.Repeat(length, head[1]);
     } else {
       const int length = count + 1;
-      if (!GrowData(length)) return false;
-      consumed += length;
-      const std::span<const std::uint8_t> literal = ar.ReadBytes(std::size_t(length));
-      for (const std::uint8_t byte : literal) ChecksumStep(checksum, byte);
-      std::memcpy(m_pData + m_nDataLen - length, literal.data(), literal.size());
+      if (!design.Grow(length)) return false;
+      consumed += length - 1;
+      const std::span<const std::uint8_t> rest = ar.ReadBytes(std::size_t(length - 1));
+      for (const std::uint8_t byte : rest) ChecksumStep(running, byte);
+      design.Copy(head[1], rest);
     }
   }
+  design.Finish();
+  checksum = running;
   return true;
 }
 

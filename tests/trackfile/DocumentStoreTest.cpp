@@ -3,6 +3,7 @@
 #include "examples/DesignBuilder.h"
 #include "framework/Archive.h"
 #include "tests/support/LoadedDocument.h"
+#include "tests/support/RunPatterns.h"
 #include "tests/support/ScriptedMessageBox.h"
 
 namespace {
@@ -32,6 +33,17 @@ TEST_P(StoreTest, PackerWrittenFileComesBackByteForByte) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothOffsets, StoreTest, ::testing::Values(kNormalChecksumOffset, kAltChecksumOffset));
+
+TEST(StoreTest, LargeDesignOfEveryRunLengthComesBackByteForByte) {
+  // About 90 KiB: the buffer grows many times, and runs end at every offset.
+  DesignDescription description = Circuit();
+  description.afterTrack = StretchesOfEveryLength();
+  const Bytes file = BuildDesignFile(description);
+  DocumentFixture fixture;
+  ASSERT_TRUE(fixture.Load(file));
+  EXPECT_EQ(fixture.Design(), BuildDesign(description));
+  EXPECT_EQ(Store(fixture.doc), file);
+}
 
 TEST(StoreTest, AcceptedWrongChecksumIsWrittenWithTheNormalOffset) {
   Bytes file = BuildDesignFile(Circuit(), kAltChecksumOffset);
