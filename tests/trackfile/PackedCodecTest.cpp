@@ -4,6 +4,7 @@
 
 #include "examples/DesignBuilder.h"
 #include "tests/support/Bytes.h"
+#include "tests/support/RunPatterns.h"
 
 namespace {
 
@@ -55,6 +56,36 @@ INSTANTIATE_TEST_SUITE_P(
         PackCase{"EmptyDesignHasNoBody", {}, {}},
         PackCase{"LiteralStopsBeforeEqualPair", {0x01, 0x02, 0x03, 0x03}, {0x01, 0x01, 0x02, 0xFF, 0x03}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The packing rule taken one byte at a time: the reference for the packer's
+// word-wide scans.
+Bytes ReferenceBody(const Bytes& design) {
+  Bytes body;
+  std::size_t pos = 0;
+  while (pos < design.size()) {
+    std::size_t length = 1;
+    if (pos + 1 < design.size() && design[pos] == design[pos + 1]) {
+      while (length < 125 && pos + length < design.size() && design[pos + length] == design[pos]) ++length;
+      body.insert(body.end(), {std::uint8_t(1 - int(length)), design[pos]});
+    } else {
+      while (length < 124 && pos + length + 1 < design.size() && design[pos + length] != design[pos + length + 1])
+        ++length;
+      if (pos + length + 1 == design.size() && length < 124) ++length;  // the last byte joins the literal
+      body.push_back(std::uint8_t(length - 1));
+      body.insert(body.end(), design.begin() + std::ptrdiff_t(pos), design.begin() + std::ptrdiff_t(pos + length));
+    }
+    pos += length;
+  }
+  return body;
+}
+
+TEST(PackTest, RunsEndWhereTheRuleEndsThemAtEveryLength) {
+  const Bytes design = StretchesOfEveryLength();
+  EXPECT_EQ(Body(PackDesignFile(design)), ReferenceBody(design));
+  // Ending on a stretch: the last run reaches the last byte.
+  const Bytes endsInStretch = Concat({design, Bytes(260, 0x99)});
+  EXPECT_EQ(Body(PackDesignFile(endsInStretch)), ReferenceBody(endsInStretch));
+}
 
 TEST(ChecksumTest, TrailerHoldsChecksumMinusEitherOffset) {
   const Bytes design = {0x41, 0x41, 0x41, 0x42};
