@@ -142,7 +142,8 @@ private:
     const double right = l.left + l.width;
     const double bottom = l.top + l.height;
     Add(Polyline{{{l.left, l.top}, {right, l.top}, {right, bottom}, {l.left, bottom}, {l.left, l.top}},
-                 ProfilePalette::kFrame, 1});
+                 ProfilePalette::kFrame,
+                 1});
   }
 
   // Segment numbers (1-based) under their segments: the first, round ones, and the last.
@@ -164,7 +165,8 @@ private:
       if (numbers.size() > 1 && centre(count) - centre(numbers.back()) < kSegmentLabelSpacing) numbers.pop_back();
       numbers.push_back(count);
     }
-    for (const long long number : numbers) AddLabel({centre(number), y}, std::to_string(number), kLabelSize, Anchor::Middle);
+    for (const long long number : numbers)
+      AddLabel({centre(number), y}, std::to_string(number), kLabelSize, Anchor::Middle);
   }
 
   // Above the plot, from left to right: what each colour and mark means, as far as there is room.

@@ -40,7 +40,8 @@ void Draw(RgbImage& image, const FilledRect& rect) {
   const PixelSpan ys = Touched(rect.y, rect.y + rect.height, image.height);
   for (int y = ys.from; y < ys.to; ++y) {
     const double rowCoverage = Overlap(y, rect.y, rect.y + rect.height);
-    for (int x = xs.from; x < xs.to; ++x) Blend(image, x, y, rect.fill, rowCoverage * Overlap(x, rect.x, rect.x + rect.width));
+    for (int x = xs.from; x < xs.to; ++x)
+      Blend(image, x, y, rect.fill, rowCoverage * Overlap(x, rect.x, rect.x + rect.width));
   }
 }
 
@@ -121,7 +122,8 @@ RgbImage::RgbImage(int width, int height, Color fill)
 
 RgbImage Rasterize(const Scene& scene) {
   RgbImage image(int(std::ceil(scene.width)), int(std::ceil(scene.height)), scene.background);
-  for (const Primitive& primitive : scene.primitives) std::visit([&image](const auto& shape) { Draw(image, shape); }, primitive);
+  for (const Primitive& primitive : scene.primitives)
+    std::visit([&image](const auto& shape) { Draw(image, shape); }, primitive);
   return image;
 }
 

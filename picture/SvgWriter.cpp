@@ -75,9 +75,9 @@ std::string Element(const Polyline& line) {
 
 // Shifted down by 0.35em to centre on y: not every renderer understands dominant-baseline.
 std::string Element(const Label& label) {
-  return "<text x=\"" + Number(label.at.x) + "\" y=\"" + Number(label.at.y) + "\" font-size=\"" +
-         Number(label.size) + "\" text-anchor=\"" + TextAnchor(label.anchor) + "\" dy=\"0.35em\"" +
-         Paint("fill", label.color) + ">" + Escaped(label.text) + "</text>\n";
+  return "<text x=\"" + Number(label.at.x) + "\" y=\"" + Number(label.at.y) + "\" font-size=\"" + Number(label.size) +
+         "\" text-anchor=\"" + TextAnchor(label.anchor) + "\" dy=\"0.35em\"" + Paint("fill", label.color) + ">" +
+         Escaped(label.text) + "</text>\n";
 }
 
 }  // namespace

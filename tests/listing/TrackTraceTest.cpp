@@ -64,8 +64,8 @@ TEST(TrackTraceTest, ALongTrackKeepsEveryColumnsEnvelopeInAFewPointsPerColumn) {
   for (int column = 0; column < 500; ++column) {
     const std::size_t first = std::size_t(column) * 100'000 / 500;
     const std::size_t end = std::size_t(column + 1) * 100'000 / 500;
-    const auto [low, high] = std::minmax_element(boundaries.begin() + std::ptrdiff_t(first),
-                                                 boundaries.begin() + std::ptrdiff_t(end) + 1);
+    const auto [low, high] =
+        std::minmax_element(boundaries.begin() + std::ptrdiff_t(first), boundaries.begin() + std::ptrdiff_t(end) + 1);
     double top = 1e9, bottom = -1e9;
     for (const TrackStroke& stroke : strokes)
       for (const picture::Point& point : stroke.points)

@@ -29,7 +29,8 @@ std::vector<Chunk> ReadChunks(const Bytes& png) {
     const std::size_t length = BigEndian(png, at);
     const auto typeAndData = std::span(png).subspan(at + 4, 4 + length);
     EXPECT_EQ(BigEndian(png, at + 8 + length), picture::Crc32(typeAndData));
-    chunks.push_back({std::string(typeAndData.begin(), typeAndData.begin() + 4), Bytes(typeAndData.begin() + 4, typeAndData.end())});
+    chunks.push_back(
+        {std::string(typeAndData.begin(), typeAndData.begin() + 4), Bytes(typeAndData.begin() + 4, typeAndData.end())});
     at += 12 + length;
   }
   return chunks;
@@ -63,9 +64,7 @@ TEST(PngEncoderTest, DecodesBackToTheImage) {
     std::size_t storedBlocks;
   };
   const Case cases[] = {
-      {3, 2, 1},
-      {1, 1, 1},
-      {200, 150, 2},  // 90150 bytes of rows: more than one stored block holds
+      {3, 2, 1}, {1, 1, 1}, {200, 150, 2},  // 90150 bytes of rows: more than one stored block holds
   };
   for (const Case& c : cases) {
     picture::RgbImage image(c.width, c.height, {});
