@@ -7,7 +7,10 @@
 #include <optional>
 
 #include "cli/ConsoleListing.h"
+#include "cli/DesignJson.h"
 #include "cli/DesignSession.h"
+#include "cli/ProfilePicture.h"
+#include "listing/ElevationProfile.h"
 #include "listing/ExportFile.h"
 #include "listing/ListTrack.h"
 #include "trackfile/TrackCommands.h"
@@ -42,7 +45,9 @@ int RunList(const CommandLine& line) {
   ConsoleListingFile file;
   for (const std::string& path : line.files) {
     if (!session.Open(path)) continue;
-    if (line.screen) {
+    if (line.json) {
+      std::fputs(DesignJson(session.Document(), *startElevation).c_str(), stdout);
+    } else if (line.screen) {
       ConsoleListingScreen screen;
       ListTrackToScreen(session.Document(), *startElevation, screen);
       screen.Print();
@@ -51,6 +56,43 @@ int RunList(const CommandLine& line) {
     }
   }
   FlushStandardOutput();
+  return ExitStatus(session);
+}
+
+// One line per file: its name, edition, segment count and the lines out of range.
+int RunCheck(const CommandLine& line) {
+  const std::optional<int> startElevation = ParseStartElevation(line.startElevation);
+  if (!startElevation) return kExitUsage;
+  DesignSession session(line.yes);
+  bool outOfRange = false;
+  for (const std::string& path : line.files) {
+    if (!session.Open(path)) {
+      std::printf("%s\tnot loaded\n", path.c_str());
+      continue;
+    }
+    int tooHigh = 0, tooLow = 0;
+    for (const ListingLine& listed : ListSegments(session.Document(), *startElevation)) {
+      tooHigh += listed.check == ElevationCheck::TooHigh;
+      tooLow += listed.check == ElevationCheck::TooLow;
+    }
+    const int segments = session.Document().m_nSegments;
+    std::printf("%s\t%s\t%d segment%s\t%d too high\t%d too low\n", path.c_str(),
+                std::string(EditionLabel(session.Document())).c_str(), segments, segments == 1 ? "" : "s", tooHigh,
+                tooLow);
+    outOfRange |= tooHigh > 0 || tooLow > 0;
+  }
+  const bool flushed = FlushStandardOutput();
+  if (session.Failed() || !flushed) return kExitFailure;
+  return outOfRange ? kExitOutOfRange : kExitSuccess;
+}
+
+int RunProfile(const CommandLine& line) {
+  const std::optional<int> startElevation = ParseStartElevation(line.startElevation);
+  if (!startElevation) return kExitUsage;
+  DesignSession session(line.yes);
+  if (session.Open(line.file))
+    WriteProfilePicture(MakeElevationProfile(session.Document(), *startElevation), line.output,
+                        *PictureFormatOf(line.output), line.width, line.height);
   return ExitStatus(session);
 }
 
@@ -93,11 +135,42 @@ void RunsAs(CLI::App& command, CommandLine& line, int (*run)(const CommandLine&)
 
 void AddListCommand(CLI::App& app, CommandLine& line) {
   CLI::App& command = *app.add_subcommand("list", "Print the segment listing of each design, as an export writes it");
-  command.add_flag("-s,--screen", line.screen, "Print the listing as the window shows it");
+  CLI::Option* screen = command.add_flag("-s,--screen", line.screen, "Print the listing as the window shows it");
+  command.add_flag("-j,--json", line.json, "Print each design as a JSON document (described in the README)")
+      ->excludes(screen);
   AddStartElevationOption(command, line);
   AddYesFlag(command, line);
   command.add_option("FILE", line.files, "Track design files (*.td4)")->required();
   RunsAs(command, line, RunList);
+}
+
+void AddCheckCommand(CLI::App& app, CommandLine& line) {
+  CLI::App& command = *app.add_subcommand(
+      "check", "Print each design's edition, segment count and lines out of range; exit 3 when there are any");
+  AddStartElevationOption(command, line);
+  AddYesFlag(command, line);
+  command.add_option("FILE", line.files, "Track design files (*.td4)")->required();
+  RunsAs(command, line, RunCheck);
+}
+
+void AddProfileCommand(CLI::App& app, CommandLine& line) {
+  CLI::App& command = *app.add_subcommand("profile", "Draw the elevation profile of a design as an SVG or PNG picture");
+  AddStartElevationOption(command, line);
+  AddYesFlag(command, line);
+  command.add_option("FILE", line.file, "Track design file (*.td4)")->required();
+  const CLI::Validator pictureName(
+      [](const std::string& path) {
+        return PictureFormatOf(path) ? "" : "the picture's name must end in .svg or .png";
+      },
+      "OUT.svg|OUT.png");
+  command.add_option("-o,--output", line.output, "Picture file to write")->required()->check(pictureName);
+  command.add_option("--width", line.width, "Width of the picture in pixels")
+      ->capture_default_str()
+      ->check(CLI::Range(400, 8000));
+  command.add_option("--height", line.height, "Height of the picture in pixels")
+      ->capture_default_str()
+      ->check(CLI::Range(150, 4000));
+  RunsAs(command, line, RunProfile);
 }
 
 void AddExportCommand(CLI::App& app, CommandLine& line) {
@@ -123,7 +196,9 @@ void AddDesignWritingCommand(CLI::App& app, CommandLine& line, const char* name,
 
 void AddCommands(CLI::App& app, CommandLine& line) {
   AddListCommand(app, line);
+  AddCheckCommand(app, line);
   AddExportCommand(app, line);
+  AddProfileCommand(app, line);
   AddDesignWritingCommand(app, line, "save", "Load a design and save it again, packed with a fresh checksum", RunSave);
   AddDesignWritingCommand(app, line, "mirror", "Mirror a design (left and right pieces swap) and save it", RunMirror);
   AddDesignWritingCommand(app, line, "reverse", "Reverse a design's direction of travel and save it", RunReverse);

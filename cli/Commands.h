@@ -12,6 +12,7 @@ class App;
 inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitFailure = 1;  // a file was refused, or reading or writing failed
 inline constexpr int kExitUsage = 2;    // the command line itself was wrong
+inline constexpr int kExitOutOfRange = 3;  // check: every file loaded, but some line leaves the buildable range
 
 // What the user asked for. The chosen subcommand sets run, which carries it out
 // once the whole line is parsed and returns the exit status.
@@ -21,7 +22,10 @@ struct CommandLine {
   std::string output;
   std::string startElevation = "1";
   bool screen = false;
+  bool json = false;
   bool yes = false;
+  int width = 1000;  // of a picture
+  int height = 300;
   std::function<int(const CommandLine&)> run;
 };
 

@@ -7,7 +7,9 @@
 #include "framework/AppInfo.h"
 
 int main(int argc, char** argv) {
-  CLI::App app{std::string(kAppTitle) + ": list, export, mirror, reverse and re-save track design files (*.td4)", "td4"};
+  CLI::App app{
+      std::string(kAppTitle) + ": list, check, draw, export, mirror, reverse and re-save track design files (*.td4)",
+      "td4"};
   app.set_version_flag("--version", std::string("td4 (") + kAppTitle + ") " + kAppVersion);
   app.require_subcommand(1);
   CommandLine line;
