@@ -1,0 +1,44 @@
+#include "cli/ProfilePicture.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "framework/AppInfo.h"
+#include "framework/Exceptions.h"
+#include "framework/FileAccess.h"
+#include "framework/MessageBox.h"
+#include "listing/ProfileScene.h"
+#include "picture/PngEncoder.h"
+#include "picture/SvgWriter.h"
+
+namespace {
+
+std::vector<std::uint8_t> Encode(const picture::Scene& scene, PictureFormat format) {
+  if (format == PictureFormat::Png) return picture::EncodePng(picture::Rasterize(scene));
+  const std::string svg = picture::WriteSvg(scene);
+  return {svg.begin(), svg.end()};
+}
+
+}  // namespace
+
+std::optional<PictureFormat> PictureFormatOf(const std::string& path) {
+  const std::size_t dot = path.find_last_of("./");
+  if (dot == std::string::npos || path[dot] != '.') return std::nullopt;
+  std::string extension = path.substr(dot + 1);
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return char(std::tolower(c)); });
+  if (extension == "svg") return PictureFormat::Svg;
+  if (extension == "png") return PictureFormat::Png;
+  return std::nullopt;
+}
+
+bool WriteProfilePicture(const ElevationProfile& profile, const std::string& path, PictureFormat format, int width,
+                         int height) {
+  try {
+    WriteFileSafely(path, Encode(DrawProfile(profile, width, height), format));
+    return true;
+  } catch (const CFileException& failure) {
+    ShowMessageBox(FailureReportText(failure), kAppTitle, MB_OK | MB_ICONEXCLAMATION, MessageOwner::MainWindow);
+    return false;
+  }
+}

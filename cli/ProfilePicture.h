@@ -1,0 +1,17 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+struct ElevationProfile;
+
+enum class PictureFormat { Svg, Png };
+
+// The format a picture file's name asks for: ".svg" or ".png", in any case.
+std::optional<PictureFormat> PictureFormatOf(const std::string& path);
+
+// Draws the profile at width by height and writes it to path in format,
+// replacing the file safely. A failure is reported as the framework reports a
+// file failure; returns whether the file was written.
+bool WriteProfilePicture(const ElevationProfile& profile, const std::string& path, PictureFormat format, int width,
+                         int height);

@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include "tests/cli/Td4Runner.h"
+#include "tests/listing/ListingFixtures.h"
+#include "tests/support/Bytes.h"
+
+namespace {
+
+std::string Example(const char* name) { return std::string(EXAMPLES_DIR) + "/" + name; }
+
+std::uint32_t BigEndian(const Bytes& bytes, std::size_t at) {
+  return std::uint32_t(bytes.at(at)) << 24 | std::uint32_t(bytes.at(at + 1)) << 16 |
+         std::uint32_t(bytes.at(at + 2)) << 8 | bytes.at(at + 3);
+}
+
+TEST(Td4ProfileTest, WritesThePictureInTheFormatItsNameAsksFor) {
+  TempFolder folder;
+  const std::string png = folder.Path("sky.PNG");
+  const Td4Result drawn = RunTd4({"profile", Example("sky-high.td4"), "-o", png, "--width", "640", "--height", "200"});
+  EXPECT_EQ(drawn.status, 0) << drawn.err;
+  const Bytes bytes = ReadFileBytes(png);
+  ASSERT_GT(bytes.size(), 33u);
+  EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 8), (Bytes{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}));
+  EXPECT_EQ(std::string(bytes.begin() + 12, bytes.begin() + 16), "IHDR");
+  EXPECT_EQ(BigEndian(bytes, 16), 640u);
+  EXPECT_EQ(BigEndian(bytes, 20), 200u);
+
+  const std::string svg = folder.Path("circuit.svg");
+  EXPECT_EQ(RunTd4({"profile", "-e", "30", Example("small-circuit.td4"), "--output", svg}).status, 0);
+  const std::string text = ReadText(svg);
+  EXPECT_EQ(text.rfind("<?xml", 0), 0u);
+  EXPECT_NE(text.find("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"1000\" height=\"300\""), std::string::npos);
+  EXPECT_NE(text.find(">24</text>"), std::string::npos);  // the last segment's number
+}
+
+TEST(Td4ProfileTest, WritesNothingForAWrongCommandLineOrARefusedDesign) {
+  TempFolder folder;
+  DesignDescription maze = SevenLineExample();
+  maze.rideType = 20;
+  const std::string mazeFile = folder.Write("maze.td4", BuildDesignFile(maze));
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+  };
+  const Case cases[] = {
+      {{Example("shuttle.td4"), "-o", folder.Path("out.gif")}, 2},
+      {{Example("shuttle.td4"), "-o", folder.Path("out.svg"), "--width", "20"}, 2},
+      {{Example("shuttle.td4"), "-o", folder.Path("out.svg"), "--height", "9000"}, 2},
+      {{Example("shuttle.td4"), "-o", folder.Path("out.svg"), "-e", "0"}, 2},
+      {{Example("shuttle.td4")}, 2},
+      {{mazeFile, "-o", folder.Path("out.svg")}, 1},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args = {"profile"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const Td4Result result = RunTd4(args);
+    EXPECT_EQ(result.status, c.status) << testing::PrintToString(args);
+    EXPECT_NE(result.err, "");
+  }
+  EXPECT_EQ(folder.Entries(), std::vector<std::string>{"maze.td4"});
+}
+
+TEST(Td4ProfileTest, AFailedWriteIsReported) {
+  TempFolder folder;
+  const std::string out = folder.Path("missing/profile.svg");
+  const Td4Result result = RunTd4({"profile", Example("shuttle.td4"), "-o", out});
+  EXPECT_EQ(result.status, 1);
+  EXPECT_NE(result.err.find(out), std::string::npos) << result.err;
+}
+
+}  // namespace
