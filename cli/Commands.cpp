@@ -128,6 +128,18 @@ void AddStartElevationOption(CLI::App& command, CommandLine& line) {
       ->type_name("N");
 }
 
+enum class DesignCount { One, Several };
+
+// What every command that lists designs takes: the start elevation, --yes, and the designs to read.
+void AddListingInputs(CLI::App& command, CommandLine& line, DesignCount count) {
+  AddStartElevationOption(command, line);
+  AddYesFlag(command, line);
+  if (count == DesignCount::One)
+    command.add_option("FILE", line.file, "Track design file (*.td4)")->required();
+  else
+    command.add_option("FILE", line.files, "Track design files (*.td4)")->required();
+}
+
 // Selects what runs after parsing when this subcommand is the one given.
 void RunsAs(CLI::App& command, CommandLine& line, int (*run)(const CommandLine&)) {
   command.callback([&line, run] { line.run = run; });
@@ -138,26 +150,20 @@ void AddListCommand(CLI::App& app, CommandLine& line) {
   CLI::Option* screen = command.add_flag("-s,--screen", line.screen, "Print the listing as the window shows it");
   command.add_flag("-j,--json", line.json, "Print each design as a JSON document (described in the README)")
       ->excludes(screen);
-  AddStartElevationOption(command, line);
-  AddYesFlag(command, line);
-  command.add_option("FILE", line.files, "Track design files (*.td4)")->required();
+  AddListingInputs(command, line, DesignCount::Several);
   RunsAs(command, line, RunList);
 }
 
 void AddCheckCommand(CLI::App& app, CommandLine& line) {
   CLI::App& command = *app.add_subcommand(
       "check", "Print each design's edition, segment count and lines out of range; exit 3 when there are any");
-  AddStartElevationOption(command, line);
-  AddYesFlag(command, line);
-  command.add_option("FILE", line.files, "Track design files (*.td4)")->required();
+  AddListingInputs(command, line, DesignCount::Several);
   RunsAs(command, line, RunCheck);
 }
 
 void AddProfileCommand(CLI::App& app, CommandLine& line) {
   CLI::App& command = *app.add_subcommand("profile", "Draw the elevation profile of a design as an SVG or PNG picture");
-  AddStartElevationOption(command, line);
-  AddYesFlag(command, line);
-  command.add_option("FILE", line.file, "Track design file (*.td4)")->required();
+  AddListingInputs(command, line, DesignCount::One);
   const CLI::Validator pictureName(
       [](const std::string& path) {
         return PictureFormatOf(path) ? "" : "the picture's name must end in .svg or .png";
@@ -175,9 +181,7 @@ void AddProfileCommand(CLI::App& app, CommandLine& line) {
 
 void AddExportCommand(CLI::App& app, CommandLine& line) {
   CLI::App& command = *app.add_subcommand("export", "Write the segment listing of a design to a text file");
-  AddStartElevationOption(command, line);
-  AddYesFlag(command, line);
-  command.add_option("FILE", line.file, "Track design file (*.td4)")->required();
+  AddListingInputs(command, line, DesignCount::One);
   command.add_option("OUT", line.output, "Text file to write")->required();
   RunsAs(command, line, RunExport);
 }

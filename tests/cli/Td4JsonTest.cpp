@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
@@ -20,19 +21,12 @@ std::vector<Json> Documents(const std::string& text) {
   return documents;
 }
 
-const char* CheckName(ElevationCheck check) {
-  switch (check) {
-    case ElevationCheck::Level:
-      return "level";
-    case ElevationCheck::Changing:
-      return "changing";
-    case ElevationCheck::TooHigh:
-      return "too_high";
-    case ElevationCheck::TooLow:
-      break;
-  }
-  return "too_low";
-}
+const std::map<ElevationCheck, std::string> kCheckNames = {
+    {ElevationCheck::Level, "level"},
+    {ElevationCheck::Changing, "changing"},
+    {ElevationCheck::TooHigh, "too_high"},
+    {ElevationCheck::TooLow, "too_low"},
+};
 
 // Each example, listed from 40 so that some lines leave the range: the JSON
 // holds the header as described, every segment as the file holds it, and the
@@ -84,7 +78,7 @@ TEST(Td4JsonTest, ExamplesMatchTheirDescriptionsAndListing) {
       EXPECT_EQ(line["text"], lines[i].Text());
       EXPECT_EQ(line["start_elevation"], lines[i].startElevation);
       EXPECT_EQ(line["end_elevation"], lines[i].endElevation);
-      EXPECT_EQ(line["check"], CheckName(lines[i].check));
+      EXPECT_EQ(line["check"], kCheckNames.at(lines[i].check));
     }
   }
 }
