@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+#include "listing/ElevationProfile.h"
+
+// The elevation profile of the listed design, drawn below the segment list:
+// the same picture as td4 profile writes. Hovering shows a segment's line and
+// elevations; clicking asks for its line to be selected; the selected line's
+// stretch is highlighted. The picture is drawn once per size, profile and
+// selection, and kept, so a long track costs nothing while the mouse moves.
+class CProfileStrip : public QWidget {
+  Q_OBJECT
+public:
+  explicit CProfileStrip(QWidget* parent);
+
+  // Shows a new profile, with no line highlighted.
+  void SetProfile(ElevationProfile profile);
+  const ElevationProfile& GetProfile() const { return m_profile; }
+
+  // Highlights the stretch of a listing line (an index into the profile's lines); -1 for none.
+  void SetSelectedLine(int line);
+  int GetSelectedLine() const { return m_nSelectedLine; }
+
+  // Where the strip draws its plot and segments, at its present size.
+  ProfileLayout Layout() const;
+  // The listing line drawn at x, or -1 where there is none.
+  int LineAt(double x) const;
+  // The tooltip of a segment (0-based): its number, its line and its elevations.
+  QString SegmentTip(int segment) const;
+
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+
+signals:
+  // The user clicked the stretch of this listing line.
+  void lineClicked(int line);
+
+protected:
+  bool event(QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+
+private:
+  ElevationProfile m_profile;
+  int m_nSelectedLine = -1;
+  QPixmap m_picture;  // null once it no longer matches
+};
