@@ -13,5 +13,7 @@ std::unique_ptr<QSettings> OpenAppSettings();
 
 // Section "Settings", value "NoWarning": 0 or absent shows the start-up warning.
 inline constexpr const char* kNoWarningKey = "Settings/NoWarning";
+// Section "Settings", value "ElevationProfile": 0 hides the elevation profile; absent shows it.
+inline constexpr const char* kElevationProfileKey = "Settings/ElevationProfile";
 // The recent files, as "File1", "File2", ... in this section.
 inline constexpr const char* kRecentFileSection = "Recent File List";

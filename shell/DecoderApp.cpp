@@ -47,6 +47,12 @@ void CDecoderApp::CreateMainFrame() {
   connect(commands.appAbout, &QAction::triggered, this, &CDecoderApp::OnAppAbout);
   commands.appAbout->setEnabled(true);
 
+  // The elevation profile shows unless the user hid it, then or in an earlier run.
+  QAction* profile = commands.viewElevationProfile;
+  profile->setChecked(m_pSettings->value(QString::fromUtf8(kElevationProfileKey), 1).toInt() != 0);
+  connect(profile, &QAction::toggled, this,
+          [this](bool shown) { m_pSettings->setValue(QString::fromUtf8(kElevationProfileKey), shown ? 1 : 0); });
+
   auto* recentFiles = new RecentFileMenu(m_pMainWnd->FileMenu(), *commands.fileRecentFile, *m_pRecentFileList);
   connect(recentFiles, &RecentFileMenu::fileChosen, this, &CDecoderApp::OnOpenRecentFile);
   connect(m_pMainWnd.get(), &CMainFrame::documentFileChanged, m_pRecentFileList.get(), &RecentFileList::Add);

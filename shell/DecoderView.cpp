@@ -106,6 +106,7 @@ void CDecoderView::ListTrack() {
   ListTrackToScreen(m_document, m_nStartElevation, *this);
   m_wndSegmentList->AddStrings(m_listedLines);
   m_listedLines.clear();
+  emit listed();
 }
 
 void CDecoderView::ResetList() {

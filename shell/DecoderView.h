@@ -53,6 +53,8 @@ public:
 signals:
   // A command changed the document or its listing.
   void documentChanged();
+  // The listing was made again: for another design, starting elevation or track.
+  void listed();
 
 protected:
   void resizeEvent(QResizeEvent* event) override;

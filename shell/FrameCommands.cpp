@@ -30,5 +30,7 @@ FrameCommands::FrameCommands(QObject* owner)
       editReverseTrack(MakeCommand(owner, "&Reverse Track", "Reverses a track to run in the opposite direction.")),
       viewToolbar(MakeCommand(owner, "&Toolbar", "Show or hide the toolbar", "Toggle ToolBar")),
       viewStatusBar(MakeCommand(owner, "&Status Bar", "Show or hide the status bar", "Toggle StatusBar")),
+      viewElevationProfile(MakeCommand(owner, "&Elevation Profile", "Show or hide the elevation profile below the list",
+                                       "Toggle Elevation Profile")),
       appAbout(MakeCommand(owner, "&About Tivora Track Decoder...",
                            "Display program information, version number and copyright", "About")) {}

@@ -21,5 +21,6 @@ struct FrameCommands {
   QAction* editReverseTrack;
   QAction* viewToolbar;
   QAction* viewStatusBar;
+  QAction* viewElevationProfile;
   QAction* appAbout;
 };

@@ -5,14 +5,18 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenuBar>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
 
 #include "framework/AppInfo.h"
+#include "listing/ElevationProfile.h"
 #include "shell/DecoderView.h"
 #include "shell/FileDialogs.h"
 #include "shell/LockIndicators.h"
+#include "shell/ProfileStrip.h"
 #include "shell/ProgramImages.h"
+#include "shell/SegmentListBox.h"
 
 namespace {
 FileDialogRequest DesignFileDialog(QString initialName = {}) {
@@ -27,14 +31,23 @@ QIcon ThemeIcon(const char* name, const QIcon& fallback) { return QIcon::fromThe
 }  // namespace
 
 CMainFrame::CMainFrame(IFileDialogs& fileDialogs)
-    : m_fileDialogs(fileDialogs), m_pView(new CDecoderView(m_document, this)) {
-  setCentralWidget(m_pView);
+    : m_fileDialogs(fileDialogs),
+      m_pView(new CDecoderView(m_document, this)),
+      m_pProfileStrip(new CProfileStrip(this)) {
+  // The profile keeps its height; the list takes what the window gains.
+  auto* panes = new QSplitter(Qt::Vertical, this);
+  panes->addWidget(m_pView);
+  panes->addWidget(m_pProfileStrip);
+  panes->setStretchFactor(0, 1);
+  panes->setChildrenCollapsible(false);
+  setCentralWidget(panes);
   setMinimumSize(kMinWidth, kMinHeight);
   resize(kStartSize);
   CreateMenus();
   CreateToolBar();
   CreateStatusBar();
   RouteCommands();
+  LinkProfileStrip();
   UpdateCaption();
   UpdateCommandUI();
 }
@@ -51,7 +64,7 @@ void CMainFrame::CreateMenus() {
   edit->addActions({m_commands.editSetElevation, m_commands.editMirrorTrack, m_commands.editReverseTrack});
 
   QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
-  view->addActions({m_commands.viewToolbar, m_commands.viewStatusBar});
+  view->addActions({m_commands.viewToolbar, m_commands.viewStatusBar, m_commands.viewElevationProfile});
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->addAction(m_commands.appAbout);
@@ -95,7 +108,8 @@ void CMainFrame::RouteCommands() {
   connect(m_pView, &CDecoderView::documentChanged, this, &CMainFrame::UpdateCommandUI);
 
   for (auto [command, bar] : {std::pair<QAction*, QWidget*>{m_commands.viewToolbar, m_wndToolBar},
-                              std::pair<QAction*, QWidget*>{m_commands.viewStatusBar, statusBar()}}) {
+                              std::pair<QAction*, QWidget*>{m_commands.viewStatusBar, statusBar()},
+                              std::pair<QAction*, QWidget*>{m_commands.viewElevationProfile, m_pProfileStrip}}) {
     command->setCheckable(true);
     command->setChecked(true);
     connect(command, &QAction::toggled, bar, &QWidget::setVisible);
@@ -105,8 +119,22 @@ void CMainFrame::RouteCommands() {
   // Always available. New stays disabled: the one document is made at start-up.
   // About is routed by the application; without a handler a command stays disabled.
   for (QAction* command : {m_commands.fileOpen, m_commands.appExit, m_commands.editSetElevation,
-                           m_commands.viewToolbar, m_commands.viewStatusBar})
+                           m_commands.viewToolbar, m_commands.viewStatusBar, m_commands.viewElevationProfile})
     command->setEnabled(true);
+}
+
+// The profile shows what the list shows: drawn again whenever the view lists,
+// its highlight following the list's selection, and a click on it selecting
+// the line clicked.
+void CMainFrame::LinkProfileStrip() {
+  SegmentListBox& list = *m_pView->m_wndSegmentList;
+  connect(m_pView, &CDecoderView::listed, m_pProfileStrip, [this, &list] {
+    m_pProfileStrip->SetProfile(MakeElevationProfile(m_document, m_pView->m_nStartElevation));
+    m_pProfileStrip->SetSelectedLine(list.GetCurSel());
+  });
+  connect(list.selectionModel(), &QItemSelectionModel::selectionChanged, m_pProfileStrip,
+          [this, &list] { m_pProfileStrip->SetSelectedLine(list.GetCurSel()); });
+  connect(m_pProfileStrip, &CProfileStrip::lineClicked, &list, &SegmentListBox::SetCurSel);
 }
 
 void CMainFrame::UpdateCommandUI() {

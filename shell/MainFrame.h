@@ -9,6 +9,7 @@
 #include "trackfile/DecoderDoc.h"
 
 class CDecoderView;
+class CProfileStrip;
 class IFileDialogs;
 class QMenu;
 class QToolBar;
@@ -29,6 +30,8 @@ public:
   CDecoderDoc& GetDocument() { return m_document; }
   CSingleDocTemplate& GetDocTemplate() { return m_docTemplate; }
   CDecoderView& GetView() const { return *m_pView; }
+  // The elevation profile below the view's segment list.
+  CProfileStrip& GetProfileStrip() const { return *m_pProfileStrip; }
   const FrameCommands& Commands() const { return m_commands; }
   // The File menu; recent files are listed at the place of Commands().fileRecentFile.
   QMenu& FileMenu() const { return *m_pFileMenu; }
@@ -53,6 +56,7 @@ private:
   void CreateToolBar();
   void CreateStatusBar();
   void RouteCommands();
+  void LinkProfileStrip();
   void UpdateCaption();
   void AnnounceDocumentFile();
 
@@ -65,6 +69,7 @@ private:
   CSingleDocTemplate m_docTemplate{m_document, *this};
   FrameCommands m_commands{this};
   CDecoderView* m_pView;
+  CProfileStrip* m_pProfileStrip;
   QMenu* m_pFileMenu = nullptr;
   QToolBar* m_wndToolBar = nullptr;
 };

@@ -33,7 +33,7 @@ void MainFrameTest::offersTheMenusToolbarAndStatusBar() {
   const QStringList items[] = {
       {"&New", "&Open...", "Save &As...", "&Export ....", "|", "Recent File", "|", "E&xit"},
       {"Set starting &elevation....", "&Mirror Track", "&Reverse Track"},
-      {"&Toolbar", "&Status Bar"},
+      {"&Toolbar", "&Status Bar", "&Elevation Profile"},
       {"&About Tivora Track Decoder..."},
   };
   for (int i = 0; i < 4; ++i) QCOMPARE(Texts(menus.actions()[i]->menu()->actions(), &QAction::text), items[i]);

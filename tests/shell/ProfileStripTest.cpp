@@ -1,0 +1,229 @@
+#include <QHelpEvent>
+#include <QLineEdit>
+#include <QToolTip>
+#include <set>
+
+#include "listing/ProfileScene.h"
+#include "shell/ElevationDlg.h"
+#include "shell/ProfileStrip.h"
+#include "tests/shell/AppFixture.h"
+
+namespace {
+constexpr std::uint8_t kLevel = 0, kUp = 4, kUpSteep = 5, kDown = 10, kUpToLevel = 9, kLevelToUp = 6, kLeftCurve = 16;
+constexpr std::uint8_t kBeginStation = 2, kMiddleStation = 3, kEndStation = 1;
+constexpr std::uint8_t kTerminal = 0x08, kChainLift = 0x80;
+
+// Ten segments in seven lines: stations, a chain lift from 1 to 5, a curve.
+DesignDescription ChainLift() {
+  return Design({{kBeginStation, kTerminal},
+                 {kMiddleStation},
+                 {kMiddleStation},
+                 {kLevelToUp, kChainLift},
+                 {kUp, kChainLift},
+                 {kUp, kChainLift},
+                 {kUp, kChainLift},
+                 {kUpToLevel, kChainLift},
+                 {kLeftCurve},
+                 {kEndStation, kTerminal}});
+}
+
+// From 2 it drops below the ground and climbs back out.
+DesignDescription Dip() {
+  return Design({{kBeginStation, kTerminal}, {kDown}, {kDown}, {kDown}, {kLevel}, {kUpSteep}, {kUpSteep}, {kLevel}});
+}
+
+CProfileStrip& Strip(ShellFixture& shell) { return shell.frame.GetProfileStrip(); }
+
+void ShowFrame(ShellFixture& shell) {
+  shell.frame.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&shell.frame));
+}
+
+// The picture x in the middle of segment (0-based) and a y in the middle of the plot.
+QPoint PointOver(const CProfileStrip& strip, int segment) {
+  const ProfileLayout layout = strip.Layout();
+  return QPoint(int((layout.X(segment) + layout.X(segment + 1)) / 2), int(layout.top + layout.height / 2));
+}
+
+void SetStartElevation(ShellFixture& shell, int elevation) {
+  WhenModal<CElevationDlg>([elevation](CElevationDlg& dialog) {
+    auto* edit = dialog.findChild<QLineEdit*>();
+    edit->selectAll();
+    edit->del();
+    QTest::keyClicks(edit, QString::number(elevation));
+    QTest::keyClick(&dialog, Qt::Key_Return);
+  });
+  shell.frame.Commands().editSetElevation->trigger();
+}
+
+// Segment numbers (1-based) of every line the list marks too high or too low, as the user reads them.
+std::set<int> MarkedInTheList(ShellFixture& shell) {
+  std::set<int> marked;
+  for (const QString& line : shell.Lines()) {
+    if (!line.contains(QStringLiteral("(TOO HIGH!)")) && !line.contains(QStringLiteral("(TOO LOW!)"))) continue;
+    const QStringList numbers = line.section(QLatin1Char('\t'), 0, 0).split(QLatin1Char('-'));
+    for (int n = numbers.first().toInt(); n <= numbers.last().toInt(); ++n) marked.insert(n);
+  }
+  return marked;
+}
+
+// Segment numbers (1-based) drawn in the warning colour somewhere in the plot above or below their middle.
+std::set<int> DrawnInWarningColour(CProfileStrip& strip) {
+  const QImage image = strip.grab().toImage();
+  const ProfileLayout layout = strip.Layout();
+  const QColor warning(ProfilePalette::kOutOfRange.r, ProfilePalette::kOutOfRange.g, ProfilePalette::kOutOfRange.b);
+  std::set<int> drawn;
+  for (int segment = 0; segment < layout.segmentCount; ++segment) {
+    const int x = PointOver(strip, segment).x();
+    for (int y = int(layout.top); y < int(layout.top + layout.height); ++y) {
+      const QColor pixel = image.pixelColor(x, y);
+      if (std::abs(pixel.red() - warning.red()) + std::abs(pixel.green() - warning.green()) +
+              std::abs(pixel.blue() - warning.blue()) <
+          40) {
+        drawn.insert(segment + 1);
+        break;
+      }
+    }
+  }
+  return drawn;
+}
+}  // namespace
+
+class ProfileStripTest : public QObject {
+  Q_OBJECT
+private slots:
+  void clickingSelectsTheLineUnderThePointer();
+  void selectingALineHighlightsItsStretch();
+  void outOfRangeSegmentsAreThoseTheListMarks();
+  void hoveringTellsTheSegmentItsLineAndElevations();
+  void followsEveryListing();
+  void hidingIsRemembered();
+};
+
+void ProfileStripTest::clickingSelectsTheLineUnderThePointer() {
+  ShellFixture shell;
+  shell.OpenDesign(ChainLift());
+  ShowFrame(shell);
+  const struct {
+    int segment;
+    int line;
+  } cases[] = {{0, 0}, {2, 1}, {1, 1}, {3, 2}, {4, 3}, {6, 3}, {7, 4}, {9, 6}};
+  for (const auto& c : cases) {
+    QTest::mouseClick(&Strip(shell), Qt::LeftButton, {}, PointOver(Strip(shell), c.segment));
+    QCOMPARE(shell.List().GetCurSel(), c.line);
+    QCOMPARE(Strip(shell).GetSelectedLine(), c.line);
+  }
+  // The margins beside the plot hold no segment: the selection stays.
+  QTest::mouseClick(&Strip(shell), Qt::LeftButton, {}, QPoint(2, PointOver(Strip(shell), 0).y()));
+  QCOMPARE(shell.List().GetCurSel(), 6);
+}
+
+void ProfileStripTest::selectingALineHighlightsItsStretch() {
+  ShellFixture shell;
+  shell.OpenDesign(ChainLift());
+  ShowFrame(shell);
+  QCOMPARE(Strip(shell).GetSelectedLine(), 0);  // opening selects the first line
+
+  shell.List().SetCurSel(3);  // segments 5 to 7
+  QCOMPARE(Strip(shell).GetSelectedLine(), 3);
+  const QImage image = Strip(shell).grab().toImage();
+  const ProfileLayout layout = Strip(shell).Layout();
+  const int bandY = int(layout.Y(45));  // inside the band, between grid lines
+  const QColor band(ProfilePalette::kBand.r, ProfilePalette::kBand.g, ProfilePalette::kBand.b);
+  QCOMPARE(image.pixelColor(PointOver(Strip(shell), 1).x(), bandY), band);
+  QVERIFY(image.pixelColor(PointOver(Strip(shell), 5).x(), bandY) != band);
+
+  shell.List().clearSelection();
+  QCOMPARE(Strip(shell).GetSelectedLine(), -1);
+}
+
+void ProfileStripTest::outOfRangeSegmentsAreThoseTheListMarks() {
+  const struct {
+    const char* name;
+    DesignDescription design;
+    int startElevation;
+    std::set<int> marked;
+  } cases[] = {
+      {"in range", ChainLift(), 1, {}},
+      {"climbs past 61", ChainLift(), 58, {5, 6, 7, 8, 9, 10}},
+      {"dips below 1", Dip(), 2, {2, 3, 4, 5, 6, 7}},
+  };
+  for (const auto& c : cases) {
+    ShellFixture shell;
+    shell.OpenDesign(c.design);
+    ShowFrame(shell);
+    SetStartElevation(shell, c.startElevation);
+    shell.List().clearSelection();  // the highlight would tint the colours
+    QCOMPARE(MarkedInTheList(shell), c.marked);
+    QCOMPARE(DrawnInWarningColour(Strip(shell)), c.marked);
+  }
+}
+
+void ProfileStripTest::hoveringTellsTheSegmentItsLineAndElevations() {
+  ShellFixture shell;
+  shell.OpenDesign(ChainLift());
+  ShowFrame(shell);
+  SetStartElevation(shell, 58);
+  const struct {
+    int segment;
+    QString tip;
+  } cases[] = {
+      {0, "Segment 1, line 1: Begin station [terminal]\nElevation 58"},
+      {5, "Segment 6, line 5-7: Up [chain lift]\nElevation 60-61 (TOO HIGH!)"},
+      {3, "Segment 4, line 4: Level to up [chain lift]\nElevation 58-59"},
+  };
+  for (const auto& c : cases) {
+    const QPoint at = PointOver(Strip(shell), c.segment);
+    QHelpEvent hover(QEvent::ToolTip, at, Strip(shell).mapToGlobal(at));
+    QApplication::sendEvent(&Strip(shell), &hover);
+    QCOMPARE(QToolTip::text(), c.tip);
+  }
+}
+
+void ProfileStripTest::followsEveryListing() {
+  ShellFixture shell;
+  const auto matchesTheList = [&shell] {
+    const ElevationProfile& profile = Strip(shell).GetProfile();
+    QCOMPARE(int(profile.lines.size()), shell.List().GetCount());
+    const CDecoderDoc& doc = shell.frame.GetDocument();
+    QCOMPARE(int(profile.segments.size()), doc.m_nSegments);
+    for (int i = 0; i < doc.m_nSegments; ++i)
+      QCOMPARE(profile.segments[std::size_t(i)].endElevation, doc.m_pSegments[i].endElevation);
+  };
+  shell.OpenDesign(Dip());
+  matchesTheList();
+  SetStartElevation(shell, 30);
+  matchesTheList();
+  QCOMPARE(Strip(shell).GetProfile().segments.front().startElevation, 30);
+  // A closed circuit turns round without a question.
+  shell.OpenDesign(Design({{kMiddleStation}, {kEndStation, kTerminal}, {kUp}, {kLevel}, {kDown}, {kLeftCurve},
+                           {kBeginStation, kTerminal}}),
+                   "circuit.td4");
+  matchesTheList();
+  shell.frame.Commands().editReverseTrack->trigger();
+  matchesTheList();
+  shell.frame.Commands().editMirrorTrack->trigger();
+  matchesTheList();
+}
+
+void ProfileStripTest::hidingIsRemembered() {
+  AppFixture program;
+  program.TurnWarningOff();
+  QVERIFY(program.Start());
+  QAction& command = *program.Frame().Commands().viewElevationProfile;
+  QVERIFY(command.isEnabled());
+  QVERIFY(command.isChecked());
+  QVERIFY(program.Frame().GetProfileStrip().isVisible());
+
+  command.trigger();
+  QVERIFY(!program.Frame().GetProfileStrip().isVisible());
+
+  QVERIFY(program.Start());
+  QVERIFY(!program.Frame().Commands().viewElevationProfile->isChecked());
+  QVERIFY(!program.Frame().GetProfileStrip().isVisible());
+  program.Frame().Commands().viewElevationProfile->trigger();
+  QVERIFY(program.Frame().GetProfileStrip().isVisible());
+}
+
+QTEST_MAIN(ProfileStripTest)
+#include "ProfileStripTest.moc"
