@@ -1,15 +1,15 @@
 #include "listing/ElevationProfile.h"
 
 #include <algorithm>
-#include <limits>
 
 #include "listing/SegmentMeaning.h"
 #include "trackfile/DecoderDoc.h"
 
 namespace {
 
-// Elevation units shown beyond the band and the track, so neither touches the frame.
-constexpr std::int32_t kElevationRoom = 3;
+// Room between the plot's edges and the band or the track, so that neither
+// touches the frame and a station's bar below the track stays inside.
+constexpr double kPlotPadding = 12;
 
 // Margins of the plot inside the picture: elevation labels on the left, the
 // legend above, segment numbers below.
@@ -46,7 +46,11 @@ double ProfileLayout::X(double boundary) const {
 }
 
 double ProfileLayout::Y(double elevation) const {
-  return top + (highElevation - elevation) * height / (double(highElevation) - lowElevation);
+  return top + padding + (highElevation - elevation) * (height - 2 * padding) / (double(highElevation) - lowElevation);
+}
+
+double ProfileLayout::ElevationAt(double y) const {
+  return highElevation - (y - top - padding) * (double(highElevation) - lowElevation) / (height - 2 * padding);
 }
 
 int ProfileLayout::SegmentAt(double x) const {
@@ -60,12 +64,9 @@ ProfileLayout LayOutProfile(const ElevationProfile& profile, double pictureWidth
   layout.top = kTopMargin;
   layout.width = std::max(1.0, pictureWidth - kLeftMargin - kRightMargin);
   layout.height = std::max(1.0, pictureHeight - kTopMargin - kBottomMargin);
-  // Clamped to 32 bits: the room must not wrap a track at the limits round.
-  using Limits = std::numeric_limits<std::int32_t>;
-  layout.lowElevation = std::int32_t(std::max<std::int64_t>(
-      Limits::min(), std::int64_t(std::min(profile.lowest, kLowestBuildableElevation)) - kElevationRoom));
-  layout.highElevation = std::int32_t(std::min<std::int64_t>(
-      Limits::max(), std::int64_t(std::max(profile.highest, kHighestBuildableElevation)) + kElevationRoom));
+  layout.padding = std::min(kPlotPadding, layout.height / 4);
+  layout.lowElevation = std::min(profile.lowest, kLowestBuildableElevation);
+  layout.highElevation = std::max(profile.highest, kHighestBuildableElevation);
   layout.segmentCount = int(profile.segments.size());
   return layout;
 }

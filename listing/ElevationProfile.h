@@ -35,14 +35,18 @@ ElevationProfile MakeElevationProfile(CDecoderDoc& doc, std::int32_t startElevat
 // the segments from left to right and the shown elevations from bottom to top.
 struct ProfileLayout {
   double left = 0, top = 0, width = 0, height = 0;
-  // The elevations shown: always the buildable range, and the whole track, with some room.
+  // The elevations that must show: the buildable range and the whole track.
+  // They lie padding units inside the plot's top and bottom edges.
   std::int32_t lowElevation = 0;
   std::int32_t highElevation = 0;
+  double padding = 0;
   int segmentCount = 0;
 
   // Picture x of the boundary before segment (0-based) boundary; segmentCount is the end of the track.
   double X(double boundary) const;
   double Y(double elevation) const;
+  // The elevation at picture y, the inverse of Y.
+  double ElevationAt(double y) const;
   // The 0-based segment under picture x, or -1 outside the plot or without segments.
   int SegmentAt(double x) const;
 };

@@ -99,11 +99,12 @@ private:
   // Faint lines at round elevations, stronger ones at the band's edges, all labelled.
   void DrawElevationGrid() {
     const ProfileLayout& l = m_layout;
-    const double unitsPerPixel = (double(l.highElevation) - l.lowElevation) / l.height;
-    const long long step = NiceStep(2 * kElevationLabelSpacing * unitsPerPixel);
+    const double lowest = l.ElevationAt(l.top + l.height);
+    const double highest = l.ElevationAt(l.top);
+    const long long step = NiceStep(2 * kElevationLabelSpacing * (highest - lowest) / l.height);
     const double edges[] = {l.Y(kLowestBuildableElevation), l.Y(kHighestBuildableElevation)};
-    const long long firstRound = (l.lowElevation >= 0 ? l.lowElevation / step : (l.lowElevation - step + 1) / step) + 1;
-    for (long long elevation = firstRound * step; elevation < l.highElevation; elevation += step) {
+    const long long firstRound = static_cast<long long>(std::floor(lowest / double(step))) + 1;
+    for (long long elevation = firstRound * step; elevation < highest; elevation += step) {
       const double y = l.Y(double(elevation));
       Add(HorizontalLine(l, y, ProfilePalette::kGrid));
       if (std::abs(y - edges[0]) >= kElevationLabelSpacing && std::abs(y - edges[1]) >= kElevationLabelSpacing)

@@ -64,9 +64,9 @@ TEST(ElevationProfileTest, LayoutShowsTheBandAndTheWholeTrack) {
     std::int32_t low, high;
   };
   const Case cases[] = {
-      {5, 20, -2, 64},     // inside the band: the band, with room
-      {-30, 20, -33, 64},  // below it
-      {5, 200, -2, 203},   // above it
+      {5, 20, 1, 61},      // inside the band: the band
+      {-30, 20, -30, 61},  // below it
+      {5, 200, 1, 200},    // above it
   };
   for (const Case& c : cases) {
     ElevationProfile profile;
@@ -76,8 +76,11 @@ TEST(ElevationProfileTest, LayoutShowsTheBandAndTheWholeTrack) {
     const ProfileLayout layout = LayOutProfile(profile, 800, 200);
     EXPECT_EQ(layout.lowElevation, c.low);
     EXPECT_EQ(layout.highElevation, c.high);
-    EXPECT_DOUBLE_EQ(layout.Y(c.high), layout.top);
-    EXPECT_DOUBLE_EQ(layout.Y(c.low), layout.top + layout.height);
+    // Inside the plot, with room to spare at both edges.
+    EXPECT_DOUBLE_EQ(layout.Y(c.high), layout.top + layout.padding);
+    EXPECT_DOUBLE_EQ(layout.Y(c.low), layout.top + layout.height - layout.padding);
+    EXPECT_GE(layout.padding, 10);
+    EXPECT_DOUBLE_EQ(layout.ElevationAt(layout.Y(c.low + 7)), c.low + 7);
     EXPECT_LT(layout.left + layout.width, 800);
     EXPECT_LT(layout.top + layout.height, 200);
   }
