@@ -16,29 +16,27 @@ QString Numbers(const ListingLine& line) {
                           : QString::number(line.first + 1);
 }
 
-QString Elevations(const ProfileSegment& segment) {
-  return segment.startElevation == segment.endElevation
-             ? QString::number(segment.startElevation)
-             : QStringLiteral("%1-%2").arg(segment.startElevation).arg(segment.endElevation);
+QString Elevations(std::int32_t start, std::int32_t end) {
+  return start == end ? QString::number(start) : QStringLiteral("%1-%2").arg(start).arg(end);
 }
 
-QString RangeNote(ElevationCheck check) {
-  switch (check) {
+// What the list shows in parentheses after a line's text.
+QString LineElevations(const ListingLine& line) {
+  switch (line.check) {
     case ElevationCheck::TooHigh:
-      return QStringLiteral(" (TOO HIGH!)");
+      return QStringLiteral("TOO HIGH!");
     case ElevationCheck::TooLow:
-      return QStringLiteral(" (TOO LOW!)");
+      return QStringLiteral("TOO LOW!");
     case ElevationCheck::Level:
     case ElevationCheck::Changing:
       break;
   }
-  return {};
+  return Elevations(line.startElevation, line.endElevation);
 }
 
 }  // namespace
 
 CProfileStrip::CProfileStrip(QWidget* parent) : QWidget(parent) {
-  setMouseTracking(true);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
 }
 
@@ -66,9 +64,10 @@ int CProfileStrip::LineAt(double x) const {
 QString CProfileStrip::SegmentTip(int segment) const {
   const ProfileSegment& drawn = m_profile.segments[std::size_t(segment)];
   const ListingLine& line = m_profile.lines[std::size_t(drawn.line)];
-  return QStringLiteral("Segment %1, line %2: %3\nElevation %4%5")
+  return QStringLiteral("Segment %1, elevation %2\nLine %3: %4 (%5)")
       .arg(segment + 1)
-      .arg(Numbers(line), QString::fromStdString(line.Text()), Elevations(drawn), RangeNote(line.check));
+      .arg(Elevations(drawn.startElevation, drawn.endElevation), Numbers(line), QString::fromStdString(line.Text()),
+           LineElevations(line));
 }
 
 QSize CProfileStrip::sizeHint() const { return {600, 180}; }

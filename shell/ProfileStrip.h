@@ -27,7 +27,8 @@ public:
   ProfileLayout Layout() const;
   // The listing line drawn at x, or -1 where there is none.
   int LineAt(double x) const;
-  // The tooltip of a segment (0-based): its number, its line and its elevations.
+  // The tooltip of a segment (0-based): its number and elevations, then its
+  // line as the list shows it.
   QString SegmentTip(int segment) const;
 
   QSize sizeHint() const override;

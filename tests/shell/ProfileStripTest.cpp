@@ -95,7 +95,7 @@ private slots:
   void clickingSelectsTheLineUnderThePointer();
   void selectingALineHighlightsItsStretch();
   void outOfRangeSegmentsAreThoseTheListMarks();
-  void hoveringTellsTheSegmentItsLineAndElevations();
+  void hoveringTellsTheSegmentAndItsLine();
   void followsEveryListing();
   void hidingIsRemembered();
 };
@@ -159,7 +159,7 @@ void ProfileStripTest::outOfRangeSegmentsAreThoseTheListMarks() {
   }
 }
 
-void ProfileStripTest::hoveringTellsTheSegmentItsLineAndElevations() {
+void ProfileStripTest::hoveringTellsTheSegmentAndItsLine() {
   ShellFixture shell;
   shell.OpenDesign(ChainLift());
   ShowFrame(shell);
@@ -168,9 +168,9 @@ void ProfileStripTest::hoveringTellsTheSegmentItsLineAndElevations() {
     int segment;
     QString tip;
   } cases[] = {
-      {0, "Segment 1, line 1: Begin station [terminal]\nElevation 58"},
-      {5, "Segment 6, line 5-7: Up [chain lift]\nElevation 60-61 (TOO HIGH!)"},
-      {3, "Segment 4, line 4: Level to up [chain lift]\nElevation 58-59"},
+      {0, "Segment 1, elevation 58\nLine 1: Begin station [terminal] (58)"},
+      {5, "Segment 6, elevation 60-61\nLine 5-7: Up [chain lift] (TOO HIGH!)"},
+      {3, "Segment 4, elevation 58-59\nLine 4: Level to up [chain lift] (58-59)"},
   };
   for (const auto& c : cases) {
     const QPoint at = PointOver(Strip(shell), c.segment);
