@@ -37,11 +37,14 @@ public:
     return grown;
   }
 
-  // Writes value over the last length (2..129) bytes grown.
+  // Writes value over the last length (2..129) bytes grown. A run of up to
+  // kInlineFill bytes is written as kInlineFill bytes where the allocation
+  // has room: a fill of fixed size is stored inline rather than by a call, so
+  // it overlaps the checksum's serial chain. Later runs overwrite the excess.
   void Repeat(int length, std::uint8_t value) {
     const int start = m_nLength - length;
-    if (m_nAlloc - start >= kRepeatReach)
-      RepeatInline(m_pData + start, value);
+    if (length <= kInlineFill && m_nAlloc - start >= kInlineFill)
+      std::memset(m_pData + start, value, kInlineFill);
     else
       std::memset(m_pData + start, value, std::size_t(length));
   }
@@ -56,18 +59,7 @@ public:
   void Finish() { m_doc.m_nDataLen = m_nLength; }
 
 private:
-  // How far past a run's start RepeatInline writes.
-  static constexpr int kRepeatReach = 16 + 128;
-
-  // Writes value over a run of up to 129 bytes at out and beyond it, up to
-  // kRepeatReach bytes, where later runs overwrite it. Stores of a fixed size
-  // are written inline rather than by a call, so they overlap the checksum's
-  // serial chain; after the first block they are aligned, so none splits a cache line.
-  static void RepeatInline(std::uint8_t* out, std::uint8_t value) {
-    std::memset(out, value, 16);
-    const std::size_t misalignment = reinterpret_cast<std::uintptr_t>(out) % 16;
-    std::memset(out + 16 - misalignment, value, 128);
-  }
+  static constexpr int kInlineFill = 128;
 
   CDecoderDoc& m_doc;
   std::uint8_t* m_pData;
