@@ -3,13 +3,13 @@ set -euo pipefail
 
 PROJECT_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
-# Debian 12 packages the build, the tests and the desktop program need.
+# Debian 12 packages the build, the tests, the benchmarks and the desktop program need.
 PROJECT_PACKAGES=(
   g++ cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
   qt6-base-dev qt6-svg-dev libgl1-mesa-dev
   clang libclang-rt-14-dev
-  xvfb xauth
+  xvfb xauth time
 )
 
 install_packages() {
