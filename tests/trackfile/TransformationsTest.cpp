@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 
 #include "examples/DesignBuilder.h"
 #include "framework/Archive.h"
+#include "tests/support/GoldenDesigns.h"
 #include "tests/support/LoadedDocument.h"
 
 namespace {
@@ -103,6 +105,24 @@ TEST(ReverseTrackTest, LongStationRunIsRotatedInOnePass) {
   EXPECT_EQ(fixture.doc.m_pSegments[0].code, 3);
   EXPECT_EQ(fixture.doc.m_pSegments[kMiddleStations].code, 1);
   EXPECT_EQ(fixture.doc.m_pSegments[kMiddleStations + 1].code, 14);
+}
+
+// Every code a reversal accepts, once each. The design starts at a Level piece,
+// so no record keeps its code and no station is brought forward: record i
+// ends at place n-1-i with its reverse code.
+TEST(ReverseTrackTest, EveryCodeTakesItsReverse) {
+  const DesignDescription design = EveryReversibleCode();
+  DocumentFixture fixture;
+  ASSERT_TRUE(fixture.Load(BuildDesignFile(design)));
+  ASSERT_EQ(fixture.doc.ReverseTrack(), 0);
+
+  const std::vector<int> reversed = fixture.Codes();
+  ASSERT_EQ(reversed.size(), design.segments.size());
+  std::map<int, int> reverseOf;
+  for (std::size_t i = 0; i < reversed.size(); ++i) reverseOf[design.segments[i].code] = reversed[reversed.size() - 1 - i];
+  std::string pairs;
+  for (const auto& [code, reverse] : reverseOf) pairs += std::to_string(code) + " -> " + std::to_string(reverse) + "\n";
+  EXPECT_EQ(pairs, ReadGolden("reverse-pairs.txt"));
 }
 
 struct RefusalCase {
