@@ -37,6 +37,38 @@ TEST(ListTrackTest, FileFormPadsNumbersToFourDigits) {
   EXPECT_NE(file.text.find("\n0012 - 0015\t4\tUp (12-16)\n"), std::string::npos);
 }
 
+// A Begin station, then the line under test: a single segment or a group of
+// two, leaving the range at the top or at the bottom.
+TEST(ListTrackTest, OutOfRangeLinesHaveTheirOwnFormats) {
+  struct Case {
+    std::int32_t startElevation;
+    std::vector<SegmentEntry> segments;
+    const char* fileLine;
+    const char* screenLine;
+  };
+  const Case cases[] = {
+      {61, {{2}, {4}}, "0002\t\t\tUp (TOO HIGH!)", "2\t\tUp (TOO HIGH!)"},
+      {60, {{2}, {4}, {4}}, "0002 - 0003\t2\tUp (TOO HIGH!)", "2-3\t2\tUp (TOO HIGH!)"},
+      {1, {{2}, {10}}, "0002\t\t\tDown (TOO LOW!)", "2\t\tDown (TOO LOW!)"},
+      {2, {{2}, {10}, {10}}, "0002 - 0003\t2\tDown (TOO LOW!)", "2-3\t2\tDown (TOO LOW!)"},
+  };
+  for (const Case& c : cases) {
+    DesignDescription design;
+    design.segments = c.segments;
+    CDecoderDoc doc;
+    FillDocument(doc, design);
+    RecordingFile file;
+    ListTrackToFile(doc, c.startElevation, file);
+    RecordingScreen screen;
+    ListTrackToScreen(doc, c.startElevation, screen);
+
+    const std::string begin = std::to_string(c.startElevation);
+    EXPECT_EQ(file.text.substr(file.text.find("\n\n") + 2),
+              "0001\t\t\tBegin station (" + begin + ")\n" + c.fileLine + "\n");
+    EXPECT_EQ(screen.lines, (std::vector<std::string>{"1\t\tBegin station (" + begin + ")", c.screenLine}));
+  }
+}
+
 TEST(ListTrackTest, HeaderTextsWithFallbacksAndTrainCounts) {
   struct Case {
     std::uint8_t rideType, vehicleType, operatingMode, trains, cars;
