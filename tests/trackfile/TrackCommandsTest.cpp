@@ -30,6 +30,7 @@ struct ReverseCommandCase {
   std::vector<int> answers;
   std::vector<const MessageBoxRequest*> boxes;
   bool reversed;
+  std::vector<SegmentEntry> after;  // the track list afterwards
 };
 
 class ReverseCommandTest : public ::testing::TestWithParam<ReverseCommandCase> {};
@@ -40,7 +41,6 @@ TEST_P(ReverseCommandTest, AsksBeforeTheRefusalTestAndReportsARefusal) {
   design.segments = command.records;
   DocumentFixture fixture;
   ASSERT_TRUE(fixture.Load(BuildDesignFile(design)));
-  const Bytes loaded = fixture.Design();
   ScriptedMessageBox boxes;
   for (int answer : command.answers) boxes.Answer(answer);
 
@@ -53,21 +53,27 @@ TEST_P(ReverseCommandTest, AsksBeforeTheRefusalTestAndReportsARefusal) {
     EXPECT_EQ(boxes.Shown()[i].type, command.boxes[i]->type);
     EXPECT_EQ(boxes.Shown()[i].owner, command.boxes[i]->owner);
   }
-  EXPECT_EQ(fixture.Design() != loaded, command.reversed);
+  DesignDescription expected;
+  expected.segments = command.after;
+  EXPECT_EQ(fixture.Design(), BuildDesign(expected));
   EXPECT_EQ(fixture.doc.IsModified(), command.reversed);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Answers, ReverseCommandTest,
     ::testing::Values(
-        ReverseCommandCase{"ClosedCircuitReversesWithoutAsking", kClosedCircuit, {}, {}, true},
-        ReverseCommandCase{"OpenCircuitYes", kOpenCircuit, {IDYES}, {&kOpenCircuitQuestion}, true},
-        ReverseCommandCase{"OpenCircuitNo", kOpenCircuit, {IDNO}, {&kOpenCircuitQuestion}, false},
-        ReverseCommandCase{"ClosedCircuitWithChainLiftRefused", kClosedCircuitWithChainLift, {}, {&kRefusal}, false},
+        ReverseCommandCase{"ClosedCircuitReversesWithoutAsking", kClosedCircuit, {}, {}, true,
+                           {{4}, {17}, {2}, {1}, {10}}},
+        // The End station stays first; brought back to the front after the reversal.
+        ReverseCommandCase{"OpenCircuitYes", kOpenCircuit, {IDYES}, {&kOpenCircuitQuestion}, true,
+                           {{1}, {0}, {10}, {17}}},
+        ReverseCommandCase{"OpenCircuitNo", kOpenCircuit, {IDNO}, {&kOpenCircuitQuestion}, false, kOpenCircuit},
+        ReverseCommandCase{"ClosedCircuitWithChainLiftRefused", kClosedCircuitWithChainLift, {}, {&kRefusal}, false,
+                           kClosedCircuitWithChainLift},
         ReverseCommandCase{"OpenCircuitWithChainLiftYesThenRefused", kOpenCircuitWithChainLift, {IDYES},
-                           {&kOpenCircuitQuestion, &kRefusal}, false},
+                           {&kOpenCircuitQuestion, &kRefusal}, false, kOpenCircuitWithChainLift},
         ReverseCommandCase{"OpenCircuitWithChainLiftNo", kOpenCircuitWithChainLift, {IDNO}, {&kOpenCircuitQuestion},
-                           false}),
+                           false, kOpenCircuitWithChainLift}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MirrorCommandTest, MirrorsWithoutAsking) {
