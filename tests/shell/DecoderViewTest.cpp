@@ -7,7 +7,8 @@
 #include "vocabulary/SegmentCodes.h"
 
 namespace {
-constexpr std::uint8_t kLevel = 0, kUp = 4, kLevelToUp = 6, kUpToLevel = 9, kLeftCurve = 16, kRightCurve = 17;
+constexpr std::uint8_t kLevel = 0, kUp = 4, kLevelToUp = 6, kUpToLevel = 9, kDown = 10, kLeftCurve = 16,
+                        kRightCurve = 17;
 constexpr std::uint8_t kChain = SegmentFlag::ChainLift;
 
 // A closed circuit that climbs on a chain lift and turns left at the top.
@@ -60,19 +61,21 @@ void DecoderViewTest::showsTheTemplateUntilADesignIsOpened() {
 void DecoderViewTest::enablesCommandsByWhatTheDocumentHolds() {
   struct Case {
     const char* name;
-    std::optional<DesignDescription> design;
+    std::vector<DesignDescription> opened;  // in this order
     bool saveAs;
     bool trackCommands;
   };
   const Case cases[] = {
-      {"no file", std::nullopt, false, false},
-      {"a design", ClimbingCircuit(), true, true},
+      {"no file", {}, false, false},
+      {"a design", {ClimbingCircuit()}, true, true},
       // The buffer is there, so it can be saved, but there is nothing to list or change.
-      {"a design without segments", Design({}), true, false},
+      {"a design without segments", {Design({})}, true, false},
+      // Nothing of the design before is left to save, export or change.
+      {"a refused design after a design", {ClimbingCircuit(), Design({{kLevel}}, RideType::HedgeMaze)}, false, false},
   };
   for (const Case& c : cases) {
     ShellFixture shell;
-    if (c.design) shell.OpenDesign(*c.design);
+    for (std::size_t i = 0; i < c.opened.size(); ++i) shell.OpenDesign(c.opened[i], "design" + std::to_string(i) + ".td4");
     const FrameCommands& commands = shell.frame.Commands();
     QVERIFY2(commands.fileSaveAs->isEnabled() == c.saveAs, c.name);
     QVERIFY2(commands.fileExport->isEnabled() == c.trackCommands, c.name);
@@ -142,36 +145,42 @@ void DecoderViewTest::reverseAsksAboutOpenCircuitsAndRefusesChainLifts() {
       "Reversing this track may produce a track that cannot be built.\n"
       "Are you sure you want to continue?";
   const std::string refusal = "Only self-powered rides (no lift chains) can be reversed.";
-  const std::vector<SegmentEntry> circuit = {{kLevel}, {kLeftCurve}, {kUp}};
+  const std::vector<SegmentEntry> circuit = {{kLevel}, {kLeftCurve}, {kDown}};
   // Starting at a station with no End station behind it: a shuttle track.
   const std::vector<SegmentEntry> shuttle = {{SegmentCode::BeginStation}, {kLevel}, {kLeftCurve}};
   const std::vector<SegmentEntry> chainLift = {{kLevel}, {kUp, kChain}, {kUpToLevel}};
   const std::vector<SegmentEntry> chainShuttle = {{SegmentCode::BeginStation}, {kUp, kChain}, {kUpToLevel}};
+  const QStringList shuttleLines = {"1\t\tBegin station (1)", "2\t\tLevel (1)", "3\t\tLeft-hand curve (1)"};
   struct Case {
     const char* name;
     std::vector<SegmentEntry> segments;
     std::initializer_list<int> answers;
     std::vector<std::string> messages;
-    bool reversed;
+    QStringList lines;  // listed afterwards
+    bool modified;
   };
   const Case cases[] = {
-      {"circuit", circuit, {}, {}, true},
-      {"shuttle, Yes", shuttle, {IDYES}, {question}, true},
-      {"shuttle, No", shuttle, {IDNO}, {question}, false},
-      {"chain lift", chainLift, {}, {refusal}, false},
-      {"shuttle with chain lift, Yes", chainShuttle, {IDYES}, {question, refusal}, false},
+      // Each piece runs the other way, last first.
+      {"circuit", circuit, {}, {}, {"1\t\tUp (1-2)", "2\t\tRight-hand curve (2)", "3\t\tLevel (2)"}, true},
+      // The Begin station, now an End station, is brought back to the front.
+      {"shuttle, Yes", shuttle, {IDYES}, {question},
+       {"1\t\tEnd station (1)", "2\t\tRight-hand curve (1)", "3\t\tLevel (1)"}, true},
+      {"shuttle, No", shuttle, {IDNO}, {question}, shuttleLines, false},
+      {"chain lift", chainLift, {}, {refusal},
+       {"1\t\tLevel (1)", "2\t\tUp [chain lift] (1-2)", "3\t\tUp to level (2)"}, false},
+      {"shuttle with chain lift, Yes", chainShuttle, {IDYES}, {question, refusal},
+       {"1\t\tBegin station (1)", "2\t\tUp [chain lift] (1-2)", "3\t\tUp to level (2)"}, false},
   };
   for (const Case& c : cases) {
     ShellFixture shell;
     shell.OpenDesign(Design(c.segments));
-    const QStringList before = shell.Lines();
     for (int answer : c.answers) shell.messages.Answer(answer);
 
     shell.frame.Commands().editReverseTrack->trigger();
 
     QVERIFY2(shell.messages.Texts() == c.messages, c.name);
-    QVERIFY2((shell.Lines() != before) == c.reversed, c.name);
-    QVERIFY2(shell.frame.GetDocument().IsModified() == c.reversed, c.name);
+    QVERIFY2(shell.Lines() == c.lines, c.name);
+    QVERIFY2(shell.frame.GetDocument().IsModified() == c.modified, c.name);
   }
 }
 

@@ -4,9 +4,10 @@
 #include <QToolBar>
 
 #include "tests/shell/ShellFixture.h"
+#include "tests/support/Bytes.h"
 
 namespace {
-constexpr std::uint8_t kLevel = 0, kLeftCurve = 16, kUp = 4;
+constexpr std::uint8_t kLevel = 0, kUp = 4, kDown = 10, kLeftCurve = 16, kRightCurve = 17;
 
 DesignDescription Turns() { return Design({{kLevel}, {kLeftCurve}, {kUp}}); }
 
@@ -56,27 +57,40 @@ void MainFrameTest::offersTheMenusToolbarAndStatusBar() {
   QCOMPARE(panes, QStringList({"Ready", "CAP", "NUM", "SCRL"}));
 }
 
+// Both edits mark the design changed, so leaving asks first; Yes saves to the
+// design's own file, without a dialog.
 void MainFrameTest::asksToSaveChangesBeforeClosing() {
+  const Bytes original = BuildDesignFile(Turns());
+  const Bytes reversed = BuildDesignFile(Design({{kDown}, {kRightCurve}, {kLevel}}));
+  const Bytes mirrored = BuildDesignFile(Design({{kLevel}, {kRightCurve}, {kUp}}));
   const struct {
+    const char* name;
+    QAction* FrameCommands::*command;
     int answer;
     bool closed;
-    bool saved;
-  } cases[] = {{IDYES, true, true}, {IDNO, true, false}, {IDCANCEL, false, false}};
+    const Bytes& file;  // what the design's file holds afterwards
+  } cases[] = {
+      {"Reverse, Yes", &FrameCommands::editReverseTrack, IDYES, true, reversed},
+      {"Reverse, No", &FrameCommands::editReverseTrack, IDNO, true, original},
+      {"Reverse, Cancel", &FrameCommands::editReverseTrack, IDCANCEL, false, original},
+      {"Mirror, Yes", &FrameCommands::editMirrorTrack, IDYES, true, mirrored},
+      {"Mirror, No", &FrameCommands::editMirrorTrack, IDNO, true, original},
+  };
   for (const auto& c : cases) {
     ShellFixture shell;
     const std::string path = shell.WriteDesign(Turns());
     shell.Open(path);
-    const std::vector<std::uint8_t> original = ReadFileBytes(path);
-    shell.frame.Commands().editReverseTrack->trigger();
+    (shell.frame.Commands().*c.command)->trigger();
     shell.frame.show();
     shell.messages.Answer(c.answer);
 
     shell.frame.Commands().appExit->trigger();
 
-    QCOMPARE(shell.messages.Texts().back(), "Save changes to track.td4?");
+    QCOMPARE(shell.messages.Texts(), std::vector<std::string>{"Save changes to track.td4?"});
     QCOMPARE(shell.messages.Shown().back().type, unsigned(MB_YESNOCANCEL | MB_ICONQUESTION));
-    QCOMPARE(shell.frame.isVisible(), !c.closed);
-    QCOMPARE(ReadFileBytes(path) != original, c.saved);
+    QVERIFY2(shell.frame.isVisible() == !c.closed, c.name);
+    QVERIFY2(ReadFileBytes(path) == c.file, c.name);
+    QVERIFY2(shell.fileDialogs.Requests().size() == 1, c.name);  // the Open dialog alone
   }
 }
 
