@@ -65,6 +65,7 @@ class RecentFilesTest : public QObject {
 private slots:
   void keepsTheLastFourMostRecentFirstAcrossRuns();
   void choosingOneOpensItLikeFileOpen();
+  void saveAsPutsTheNewFileFirst();
 };
 
 void RecentFilesTest::keepsTheLastFourMostRecentFirstAcrossRuns() {
@@ -120,6 +121,19 @@ void RecentFilesTest::choosingOneOpensItLikeFileOpen() {
   QCOMPARE(program.messages.Shown().size(), std::size_t(2));
   QCOMPARE(program.Offered(), QStringList({first}));
   QCOMPARE(program.Stored(), QStringList({first, "", "", ""}));
+}
+
+void RecentFilesTest::saveAsPutsTheNewFileFirst() {
+  RecentFixture program;
+  const QString opened = program.Write("opened.td4");
+  program.Open(opened);
+  const QString saved = QString::fromStdString(program.folder.Path("saved.td4"));
+  program.fileDialogs.Answer(saved);
+
+  program.Frame().Commands().fileSaveAs->trigger();
+
+  QCOMPARE(program.Offered(), QStringList({saved, opened}));
+  QCOMPARE(program.Stored(), QStringList({saved, opened, "", ""}));
 }
 
 QTEST_MAIN(RecentFilesTest)
