@@ -75,7 +75,8 @@ void DecoderViewTest::enablesCommandsByWhatTheDocumentHolds() {
   };
   for (const Case& c : cases) {
     ShellFixture shell;
-    for (std::size_t i = 0; i < c.opened.size(); ++i) shell.OpenDesign(c.opened[i], "design" + std::to_string(i) + ".td4");
+    for (std::size_t i = 0; i < c.opened.size(); ++i)
+      shell.OpenDesign(c.opened[i], "design" + std::to_string(i) + ".td4");
     const FrameCommands& commands = shell.frame.Commands();
     QVERIFY2(commands.fileSaveAs->isEnabled() == c.saveAs, c.name);
     QVERIFY2(commands.fileExport->isEnabled() == c.trackCommands, c.name);
@@ -150,7 +151,6 @@ void DecoderViewTest::reverseAsksAboutOpenCircuitsAndRefusesChainLifts() {
   const std::vector<SegmentEntry> shuttle = {{SegmentCode::BeginStation}, {kLevel}, {kLeftCurve}};
   const std::vector<SegmentEntry> chainLift = {{kLevel}, {kUp, kChain}, {kUpToLevel}};
   const std::vector<SegmentEntry> chainShuttle = {{SegmentCode::BeginStation}, {kUp, kChain}, {kUpToLevel}};
-  const QStringList shuttleLines = {"1\t\tBegin station (1)", "2\t\tLevel (1)", "3\t\tLeft-hand curve (1)"};
   struct Case {
     const char* name;
     std::vector<SegmentEntry> segments;
@@ -165,7 +165,8 @@ void DecoderViewTest::reverseAsksAboutOpenCircuitsAndRefusesChainLifts() {
       // The Begin station, now an End station, is brought back to the front.
       {"shuttle, Yes", shuttle, {IDYES}, {question},
        {"1\t\tEnd station (1)", "2\t\tRight-hand curve (1)", "3\t\tLevel (1)"}, true},
-      {"shuttle, No", shuttle, {IDNO}, {question}, shuttleLines, false},
+      {"shuttle, No", shuttle, {IDNO}, {question},
+       {"1\t\tBegin station (1)", "2\t\tLevel (1)", "3\t\tLeft-hand curve (1)"}, false},
       {"chain lift", chainLift, {}, {refusal},
        {"1\t\tLevel (1)", "2\t\tUp [chain lift] (1-2)", "3\t\tUp to level (2)"}, false},
       {"shuttle with chain lift, Yes", chainShuttle, {IDYES}, {question, refusal},

@@ -119,7 +119,8 @@ TEST(ReverseTrackTest, EveryCodeTakesItsReverse) {
   const std::vector<int> reversed = fixture.Codes();
   ASSERT_EQ(reversed.size(), design.segments.size());
   std::map<int, int> reverseOf;
-  for (std::size_t i = 0; i < reversed.size(); ++i) reverseOf[design.segments[i].code] = reversed[reversed.size() - 1 - i];
+  for (std::size_t i = 0; i < reversed.size(); ++i)
+    reverseOf[design.segments[i].code] = reversed[reversed.size() - 1 - i];
   std::string pairs;
   for (const auto& [code, reverse] : reverseOf) pairs += std::to_string(code) + " -> " + std::to_string(reverse) + "\n";
   EXPECT_EQ(pairs, ReadGolden("reverse-pairs.txt"));
