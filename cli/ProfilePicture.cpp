@@ -3,23 +3,12 @@
 #include <algorithm>
 #include <cctype>
 
+#include "cli/DrawingApplication.h"
 #include "framework/AppInfo.h"
 #include "framework/Exceptions.h"
 #include "framework/FileAccess.h"
 #include "framework/MessageBox.h"
-#include "listing/ProfileScene.h"
-#include "picture/PngEncoder.h"
-#include "picture/SvgWriter.h"
-
-namespace {
-
-std::vector<std::uint8_t> Encode(const picture::Scene& scene, PictureFormat format) {
-  if (format == PictureFormat::Png) return picture::EncodePng(picture::Rasterize(scene));
-  const std::string svg = picture::WriteSvg(scene);
-  return {svg.begin(), svg.end()};
-}
-
-}  // namespace
+#include "render/ProfilePicture.h"
 
 std::optional<PictureFormat> PictureFormatOf(const std::string& path) {
   const std::size_t dot = path.find_last_of("./");
@@ -34,10 +23,11 @@ std::optional<PictureFormat> PictureFormatOf(const std::string& path) {
 
 bool WriteProfilePicture(const ElevationProfile& profile, const std::string& path, PictureFormat format, int width,
                          int height) {
+  const DrawingApplication drawing;
   try {
-    WriteFileSafely(path, Encode(DrawProfile(profile, width, height), format));
+    WriteFileSafely(path, ProfilePicture(profile, format, width, height));
     return true;
-  } catch (const CFileException& failure) {
+  } catch (const CException& failure) {
     ShowMessageBox(FailureReportText(failure), kAppTitle, MB_OK | MB_ICONEXCLAMATION, MessageOwner::MainWindow);
     return false;
   }

@@ -3,9 +3,9 @@
 #include <optional>
 #include <string>
 
-struct ElevationProfile;
+#include "render/PictureFile.h"
 
-enum class PictureFormat { Svg, Png };
+struct ElevationProfile;
 
 // The format a picture file's name asks for: ".svg" or ".png", in any case.
 std::optional<PictureFormat> PictureFormatOf(const std::string& path);

@@ -1,25 +1,18 @@
 #include "listing/ProfileScene.h"
 
 #include <algorithm>
-#include <cmath>
 #include <string>
 
 #include "listing/TrackTrace.h"
 
 namespace {
 
-using picture::Anchor;
-using picture::Color;
-using picture::FilledRect;
-using picture::Label;
-using picture::Point;
-using picture::Polyline;
-using picture::Scene;
-
-constexpr double kLabelSize = 11;
-constexpr double kLegendSize = 12;
-// Roughly how wide a lowercase letter or digit is, as a share of the label size.
-constexpr double kCharacterWidth = 0.56;
+using scene::Anchor;
+using scene::Ink;
+using scene::Label;
+using scene::Point;
+using scene::Polyline;
+using scene::Rect;
 
 constexpr double kTrackWidth = 2;
 constexpr double kChainLiftWidth = 4.5;
@@ -28,53 +21,45 @@ constexpr double kStationGap = 3;
 constexpr double kStationThickness = 5;
 constexpr double kThinnestMark = 3;
 
-// Closest the centres of two segment numbers, or of two elevation labels, may come.
-constexpr double kSegmentLabelSpacing = 56;
-constexpr double kElevationLabelSpacing = 14;
+// Below the plot: a short tick over each segment number, the numbers, then the axis title.
+constexpr double kTickLength = 3;
+constexpr double kNumberRow = 10;
+constexpr double kTitleRow = 23;
+constexpr double kLabelGap = 5;
 
-double TextWidth(const std::string& text, double size) { return double(text.size()) * size * kCharacterWidth; }
+// Legend entries: a swatch, the text beside it, then room before the next entry.
+constexpr double kSwatchWidth = 16;
+constexpr double kSwatchToText = 6;
+constexpr double kEntryGap = 18;
 
-Color StrokeColor(TrackStyle style) {
-  if (style.outOfRange) return ProfilePalette::kOutOfRange;
-  return style.chainLift ? ProfilePalette::kChainLift : ProfilePalette::kTrack;
+Ink StrokeInk(TrackStyle style) {
+  if (style.outOfRange) return Ink::OutOfRange;
+  return style.chainLift ? Ink::ChainLift : Ink::Track;
 }
 
 double StrokeWidth(TrackStyle style) { return style.chainLift ? kChainLiftWidth : kTrackWidth; }
 
-// The smallest of 1, 2 and 5 times a power of ten that is at least least.
-long long NiceStep(double least) {
-  long long power = 1;
-  while (true) {
-    for (const long long factor : {1, 2, 5})
-      if (double(factor * power) >= least) return factor * power;
-    power *= 10;
-  }
-}
-
 // A horizontal stretch from x0 to x1, widened about its centre to at least kThinnestMark.
-FilledRect Stretch(double x0, double x1, double y, double height, Color fill) {
+Rect Stretch(double x0, double x1, double y, double height, Ink fill) {
   const double width = std::max(x1 - x0, kThinnestMark);
   return {(x0 + x1 - width) / 2, y, width, height, fill};
 }
 
-Polyline HorizontalLine(const ProfileLayout& layout, double y, Color color) {
-  return {{{layout.left, y}, {layout.left + layout.width, y}}, color, 1};
-}
-
 class ProfileDrawing {
 public:
-  ProfileDrawing(const ElevationProfile& profile, double width, double height)
-      : m_profile(profile), m_layout(LayOutProfile(profile, width, height)) {
-    m_scene.width = width;
-    m_scene.height = height;
+  ProfileDrawing(const ElevationProfile& profile, const ProfileLayout& layout, const scene::ITextMeasure& measure)
+      : m_profile(profile), m_layout(layout), m_measure(measure) {
+    m_scene.title = "Elevation profile";
+    m_scene.width = layout.pictureWidth;
+    m_scene.height = layout.pictureHeight;
   }
 
-  Scene Draw(std::optional<int> selectedLine) {
+  scene::Scene Draw(std::optional<int> selectedLine) {
     DrawBand();
-    DrawElevationGrid();
+    DrawElevationMarks();
     if (selectedLine) DrawSelection(*selectedLine);
     for (TrackStroke& stroke : TraceTrack(m_profile, m_layout))
-      Add(Polyline{std::move(stroke.points), StrokeColor(stroke.style), StrokeWidth(stroke.style)});
+      Add(Polyline{std::move(stroke.points), StrokeInk(stroke.style), StrokeWidth(stroke.style)});
     DrawStations();
     DrawFrame();
     DrawSegmentNumbers();
@@ -83,44 +68,29 @@ public:
   }
 
 private:
-  void Add(picture::Primitive primitive) { m_scene.primitives.push_back(std::move(primitive)); }
-
-  void AddLabel(Point at, std::string text, double size, Anchor anchor) {
-    Add(Label{at, std::move(text), size, ProfilePalette::kText, anchor});
-  }
+  void Add(scene::Shape shape) { m_scene.shapes.push_back(std::move(shape)); }
 
   void DrawBand() {
     const ProfileLayout& l = m_layout;
-    Add(FilledRect{l.left, l.top, l.width, l.height, ProfilePalette::kOutsideBand});
+    Add(Rect{l.left, l.top, l.width, l.height, Ink::Base});
     const double bandTop = l.Y(kHighestBuildableElevation);
-    Add(FilledRect{l.left, bandTop, l.width, l.Y(kLowestBuildableElevation) - bandTop, ProfilePalette::kBand});
+    Add(Rect{l.left, bandTop, l.width, l.Y(kLowestBuildableElevation) - bandTop, Ink::Band});
   }
 
-  // Faint lines at round elevations, stronger ones at the band's edges, all labelled.
-  void DrawElevationGrid() {
+  void DrawElevationMarks() {
     const ProfileLayout& l = m_layout;
-    const double lowest = l.ElevationAt(l.top + l.height);
-    const double highest = l.ElevationAt(l.top);
-    const long long step = NiceStep(2 * kElevationLabelSpacing * (highest - lowest) / l.height);
-    const double edges[] = {l.Y(kLowestBuildableElevation), l.Y(kHighestBuildableElevation)};
-    const long long firstRound = static_cast<long long>(std::floor(lowest / double(step))) + 1;
-    for (long long elevation = firstRound * step; elevation < highest; elevation += step) {
-      const double y = l.Y(double(elevation));
-      Add(HorizontalLine(l, y, ProfilePalette::kGrid));
-      if (std::abs(y - edges[0]) >= kElevationLabelSpacing && std::abs(y - edges[1]) >= kElevationLabelSpacing)
-        AddLabel({l.left - 5, y}, std::to_string(elevation), kLabelSize, Anchor::End);
-    }
-    for (const std::int32_t edge : {kLowestBuildableElevation, kHighestBuildableElevation}) {
-      Add(HorizontalLine(l, l.Y(edge), ProfilePalette::kBandEdge));
-      AddLabel({l.left - 5, l.Y(edge)}, std::to_string(edge), kLabelSize, Anchor::End);
+    for (const ElevationMark& mark : l.elevationMarks) {
+      const double y = l.Y(mark.elevation);
+      Add(Polyline{{{l.left, y}, {l.left + l.width, y}}, mark.bandEdge ? Ink::BandEdge : Ink::Grid, 1});
+      if (mark.labelY)
+        Add(Label{{l.left - kLabelGap, *mark.labelY}, std::to_string(mark.elevation), kAxisLabelSize, Anchor::End});
     }
   }
 
   void DrawSelection(int selectedLine) {
     if (selectedLine < 0 || std::size_t(selectedLine) >= m_profile.lines.size()) return;
     const ListingLine& line = m_profile.lines[std::size_t(selectedLine)];
-    Add(Stretch(m_layout.X(line.first), m_layout.X(line.last + 1), m_layout.top, m_layout.height,
-                ProfilePalette::kSelection));
+    Add(Stretch(m_layout.X(line.first), m_layout.X(line.last + 1), m_layout.top, m_layout.height, Ink::Selection));
   }
 
   void DrawStations() {
@@ -133,7 +103,7 @@ private:
       }
       while (end < segments.size() && segments[end].station) ++end;
       const double y = m_layout.Y(segments[first].startElevation) + kStationGap;
-      Add(Stretch(m_layout.X(double(first)), m_layout.X(double(end)), y, kStationThickness, ProfilePalette::kStation));
+      Add(Stretch(m_layout.X(double(first)), m_layout.X(double(end)), y, kStationThickness, Ink::Station));
       first = end;
     }
   }
@@ -142,61 +112,57 @@ private:
     const ProfileLayout& l = m_layout;
     const double right = l.left + l.width;
     const double bottom = l.top + l.height;
-    Add(Polyline{{{l.left, l.top}, {right, l.top}, {right, bottom}, {l.left, bottom}, {l.left, l.top}},
-                 ProfilePalette::kFrame,
-                 1});
+    Add(Polyline{{{l.left, l.top}, {right, l.top}, {right, bottom}, {l.left, bottom}, {l.left, l.top}}, Ink::Frame, 1});
   }
 
-  // Segment numbers (1-based) under their segments: the first, round ones, and the last.
   void DrawSegmentNumbers() {
     const ProfileLayout& l = m_layout;
-    const double y = l.top + l.height + 10;
-    AddLabel({l.left + l.width, y + 13}, "segment", kLabelSize, Anchor::End);
-    const long long count = l.segmentCount;
-    if (count == 0) {
-      AddLabel({l.left + l.width / 2, l.top + l.height / 2}, "no segments", kLegendSize, Anchor::Middle);
+    const double bottom = l.top + l.height;
+    if (l.segmentCount == 0) {
+      Add(Label{{l.left + l.width / 2, l.top + l.height / 2}, "no segments", kLegendLabelSize, Anchor::Middle});
       return;
     }
-    const long long step = NiceStep(kSegmentLabelSpacing * double(count) / l.width);
-    std::vector<long long> numbers = {1};
-    const auto centre = [&l](long long number) { return l.X(double(number) - 0.5); };
-    for (long long number = step; number <= count; number += step)
-      if (centre(number) - centre(numbers.back()) >= kSegmentLabelSpacing) numbers.push_back(number);
-    if (numbers.back() != count) {
-      if (numbers.size() > 1 && centre(count) - centre(numbers.back()) < kSegmentLabelSpacing) numbers.pop_back();
-      numbers.push_back(count);
+    for (const long long number : l.segmentNumbers) {
+      const double x = l.NumberX(number);
+      Add(Polyline{{{x, bottom}, {x, bottom + kTickLength}}, Ink::Frame, 1});
+      Add(Label{{x, bottom + kNumberRow}, std::to_string(number), kAxisLabelSize, Anchor::Middle});
     }
-    for (const long long number : numbers)
-      AddLabel({centre(number), y}, std::to_string(number), kLabelSize, Anchor::Middle);
+    Add(Label{{l.left + l.width, bottom + kTitleRow}, "segment", kAxisLabelSize, Anchor::End});
   }
 
-  // Above the plot, from left to right: what each colour and mark means, as far as there is room.
+  // Above the plot, from left to right: what each colour and mark means, up to the first that has no room.
   void DrawLegend() {
     const double y = m_layout.top / 2;
-    double x = 6;
-    const auto entry = [&](const std::string& text, picture::Primitive swatch) {
-      if (x + 22 + TextWidth(text, kLegendSize) > m_scene.width) return;
+    double x = m_layout.left;
+    bool full = false;
+    const auto entry = [&](const std::string& text, scene::Shape swatch) {
+      const double textX = x + kSwatchWidth + kSwatchToText;
+      const double end = textX + m_measure.Width(text, kLegendLabelSize);
+      full = full || end > m_scene.width - kLabelGap;
+      if (full) return;
       Add(std::move(swatch));
-      AddLabel({x + 22, y}, text, kLegendSize, Anchor::Start);
-      x += 22 + TextWidth(text, kLegendSize) + 18;
+      Add(Label{{textX, y}, text, kLegendLabelSize, Anchor::Start});
+      x = end + kEntryGap;
     };
     const auto stroke = [&](TrackStyle style) {
-      return Polyline{{{x, y}, {x + 16, y}}, StrokeColor(style), StrokeWidth(style)};
+      return Polyline{{{x, y}, {x + kSwatchWidth, y}}, StrokeInk(style), StrokeWidth(style)};
     };
-    entry("buildable 1-61", FilledRect{x, y - 6, 16, 12, ProfilePalette::kBand});
+    entry("buildable 1-61", Rect{x, y - 6, kSwatchWidth, 12, Ink::Band});
     entry("track", stroke({}));
     entry("chain lift", stroke({.chainLift = true}));
     entry("out of range", stroke({.outOfRange = true}));
-    entry("station", FilledRect{x, y - kStationThickness / 2, 16, kStationThickness, ProfilePalette::kStation});
+    entry("station", Rect{x, y - kStationThickness / 2, kSwatchWidth, kStationThickness, Ink::Station});
   }
 
   const ElevationProfile& m_profile;
-  ProfileLayout m_layout;
-  Scene m_scene;
+  const ProfileLayout& m_layout;
+  const scene::ITextMeasure& m_measure;
+  scene::Scene m_scene;
 };
 
 }  // namespace
 
-Scene DrawProfile(const ElevationProfile& profile, double width, double height, std::optional<int> selectedLine) {
-  return ProfileDrawing(profile, width, height).Draw(selectedLine);
+scene::Scene DrawProfile(const ElevationProfile& profile, const ProfileLayout& layout,
+                         const scene::ITextMeasure& measure, std::optional<int> selectedLine) {
+  return ProfileDrawing(profile, layout, measure).Draw(selectedLine);
 }

@@ -33,7 +33,7 @@ Bin Gather(const std::vector<ProfileSegment>& segments, std::size_t first, std::
 
 // The bin's points after its start: the extremes that go beyond its two ends,
 // in track order, then its end.
-std::vector<picture::Point> InnerAndEndPoints(const Bin& bin, const std::vector<ProfileSegment>& segments,
+std::vector<scene::Point> InnerAndEndPoints(const Bin& bin, const std::vector<ProfileSegment>& segments,
                                               const ProfileLayout& layout) {
   const std::int32_t start = segments[bin.first].startElevation;
   const std::int32_t end = segments[bin.end - 1].endElevation;
@@ -42,7 +42,7 @@ std::vector<picture::Point> InnerAndEndPoints(const Bin& bin, const std::vector<
   if (bin.highest.elevation > std::max(start, end)) extremes.push_back(bin.highest);
   std::sort(extremes.begin(), extremes.end(),
             [](const Reached& a, const Reached& b) { return a.boundary < b.boundary; });
-  std::vector<picture::Point> points;
+  std::vector<scene::Point> points;
   for (const Reached& extreme : extremes)
     points.push_back({layout.X(double(extreme.boundary)), layout.Y(extreme.elevation)});
   points.push_back({layout.X(double(bin.end)), layout.Y(end)});
@@ -65,7 +65,7 @@ std::vector<TrackStroke> TraceTrack(const ElevationProfile& profile, const Profi
     // same style simply goes on; a new one starts where the last one stopped.
     if (strokes.empty() || strokes.back().style != bin.style)
       strokes.push_back({bin.style, {{layout.X(double(first)), layout.Y(segments[first].startElevation)}}});
-    const std::vector<picture::Point> points = InnerAndEndPoints(bin, segments, layout);
+    const std::vector<scene::Point> points = InnerAndEndPoints(bin, segments, layout);
     strokes.back().points.insert(strokes.back().points.end(), points.begin(), points.end());
     first = end;
   }

@@ -3,7 +3,8 @@
 #include <vector>
 
 #include "listing/ElevationProfile.h"
-#include "picture/Scene.h"
+#include "listing/ProfileLayout.h"
+#include "listing/Scene.h"
 
 // How a stretch of track is drawn: out of range in the warning colour, a chain
 // lift thicker, and in its own colour while in range.
@@ -17,7 +18,7 @@ struct TrackStyle {
 // A stretch of track in one style, through points in picture units.
 struct TrackStroke {
   TrackStyle style;
-  std::vector<picture::Point> points;
+  std::vector<scene::Point> points;
 };
 
 // The track as strokes. A track with more segments than the plot is wide is

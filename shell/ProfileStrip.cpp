@@ -6,7 +6,9 @@
 #include <QToolTip>
 
 #include "listing/ProfileScene.h"
-#include "shell/ScenePainter.h"
+#include "render/SceneColours.h"
+#include "render/SceneFont.h"
+#include "render/ScenePainter.h"
 
 namespace {
 
@@ -54,7 +56,9 @@ void CProfileStrip::SetSelectedLine(int line) {
   update();
 }
 
-ProfileLayout CProfileStrip::Layout() const { return LayOutProfile(m_profile, width(), height()); }
+ProfileLayout CProfileStrip::Layout() const {
+  return LayOutProfile(ExtentOf(m_profile), width(), height(), SceneFont(font()));
+}
 
 int CProfileStrip::LineAt(double x) const {
   const int segment = Layout().SegmentAt(x);
@@ -94,7 +98,9 @@ void CProfileStrip::paintEvent(QPaintEvent*) {
     m_picture.setDevicePixelRatio(ratio);
     QPainter painter(&m_picture);
     const std::optional<int> selected = m_nSelectedLine >= 0 ? std::optional(m_nSelectedLine) : std::nullopt;
-    PaintScene(painter, DrawProfile(m_profile, width(), height(), selected));
+    const SceneFont font(this->font());
+    const ProfileLayout layout = LayOutProfile(ExtentOf(m_profile), width(), height(), font);
+    PaintScene(painter, DrawProfile(m_profile, layout, font, selected), ColoursOf(palette()), font);
   }
   QPainter(this).drawPixmap(0, 0, m_picture);
 }
@@ -102,6 +108,14 @@ void CProfileStrip::paintEvent(QPaintEvent*) {
 void CProfileStrip::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   m_picture = {};
+}
+
+void CProfileStrip::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange) {
+    m_picture = {};
+    update();
+  }
 }
 
 void CProfileStrip::mousePressEvent(QMouseEvent* event) {

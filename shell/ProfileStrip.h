@@ -4,9 +4,11 @@
 #include <QWidget>
 
 #include "listing/ElevationProfile.h"
+#include "listing/ProfileLayout.h"
 
 // The elevation profile of the listed design, drawn below the segment list:
-// the same picture as td4 profile writes. Hovering shows a segment's line and
+// the same picture as td4 profile writes, in the colours of the widget's
+// palette and with its font. Hovering shows a segment's line and
 // elevations; clicking asks for its line to be selected; the selected line's
 // stretch is highlighted. The picture is drawn once per size, profile and
 // selection, and kept, so a long track costs nothing while the mouse moves.
@@ -42,10 +44,11 @@ protected:
   bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
 
 private:
   ElevationProfile m_profile;
   int m_nSelectedLine = -1;
-  QPixmap m_picture;  // null once it no longer matches
+  QPixmap m_picture;  // null once it no longer matches the size, profile, selection, palette or font
 };

@@ -58,49 +58,4 @@ TEST(ElevationProfileTest, NothingListedGivesAnEmptyProfile) {
   }
 }
 
-TEST(ElevationProfileTest, LayoutShowsTheBandAndTheWholeTrack) {
-  struct Case {
-    std::int32_t lowest, highest;
-    std::int32_t low, high;
-  };
-  const Case cases[] = {
-      {5, 20, 1, 61},      // inside the band: the band
-      {-30, 20, -30, 61},  // below it
-      {5, 200, 1, 200},    // above it
-  };
-  for (const Case& c : cases) {
-    ElevationProfile profile;
-    profile.lowest = c.lowest;
-    profile.highest = c.highest;
-    profile.segments.resize(40);
-    const ProfileLayout layout = LayOutProfile(profile, 800, 200);
-    EXPECT_EQ(layout.lowElevation, c.low);
-    EXPECT_EQ(layout.highElevation, c.high);
-    // Inside the plot, with room to spare at both edges.
-    EXPECT_DOUBLE_EQ(layout.Y(c.high), layout.top + layout.padding);
-    EXPECT_DOUBLE_EQ(layout.Y(c.low), layout.top + layout.height - layout.padding);
-    EXPECT_GE(layout.padding, 10);
-    EXPECT_DOUBLE_EQ(layout.ElevationAt(layout.Y(c.low + 7)), c.low + 7);
-    EXPECT_LT(layout.left + layout.width, 800);
-    EXPECT_LT(layout.top + layout.height, 200);
-  }
-}
-
-TEST(ElevationProfileTest, SegmentAtFindsTheSegmentDrawnThere) {
-  ElevationProfile profile;
-  for (const std::size_t count : {std::size_t(7), std::size_t(100'000)}) {
-    profile.segments.resize(count);
-    const ProfileLayout layout = LayOutProfile(profile, 640, 160);
-    for (const std::size_t i : {std::size_t(0), count / 2, count - 1}) {
-      const double middle = (layout.X(double(i)) + layout.X(double(i + 1))) / 2;
-      EXPECT_EQ(layout.SegmentAt(middle), int(i)) << count;
-    }
-    EXPECT_EQ(layout.SegmentAt(layout.left - 1), -1);
-    EXPECT_EQ(layout.SegmentAt(layout.left + layout.width), -1);
-  }
-  profile.segments.clear();
-  const ProfileLayout empty = LayOutProfile(profile, 640, 160);
-  EXPECT_EQ(empty.SegmentAt(empty.left + 10), -1);
-}
-
 }  // namespace

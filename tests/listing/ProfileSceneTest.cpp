@@ -4,32 +4,22 @@
 
 #include "listing/ProfileScene.h"
 #include "tests/listing/ListingFixtures.h"
+#include "tests/listing/ProfileFixtures.h"
 
 namespace {
 
-template <class Shape>
-std::vector<Shape> All(const picture::Scene& scene) {
-  std::vector<Shape> shapes;
-  for (const picture::Primitive& primitive : scene.primitives)
-    if (const Shape* shape = std::get_if<Shape>(&primitive)) shapes.push_back(*shape);
-  return shapes;
+using scene::Ink;
+
+std::vector<scene::Rect> Filled(const scene::Scene& scene, Ink ink) {
+  std::vector<scene::Rect> rects = All<scene::Rect>(scene);
+  std::erase_if(rects, [ink](const scene::Rect& rect) { return rect.fill != ink; });
+  return rects;
 }
 
-template <class Shape>
-std::vector<Shape> Filled(const picture::Scene& scene, picture::Color color) {
-  std::vector<Shape> shapes = All<Shape>(scene);
-  std::erase_if(shapes, [&](const Shape& shape) { return !(shape.fill == color); });
-  return shapes;
-}
-
-std::vector<std::string> Texts(const picture::Scene& scene) {
-  std::vector<std::string> texts;
-  for (const picture::Label& label : All<picture::Label>(scene)) texts.push_back(label.text);
-  return texts;
-}
-
-bool Has(const std::vector<std::string>& texts, const std::string& text) {
-  return std::find(texts.begin(), texts.end(), text) != texts.end();
+const scene::Label* FindLabel(const scene::Scene& scene, const std::string& text) {
+  for (const scene::Shape& shape : scene.shapes)
+    if (const auto* label = std::get_if<scene::Label>(&shape); label && label->text == text) return label;
+  return nullptr;
 }
 
 ElevationProfile ExampleProfile(std::int32_t startElevation) {
@@ -38,46 +28,86 @@ ElevationProfile ExampleProfile(std::int32_t startElevation) {
   return MakeElevationProfile(doc, startElevation);
 }
 
+scene::Scene Draw(const ElevationProfile& profile, double width, double height,
+                  std::optional<int> selectedLine = std::nullopt) {
+  return DrawProfile(profile, LayOutProfile(ExtentOf(profile), width, height, MonospacedText()), MonospacedText(),
+                     selectedLine);
+}
+
 TEST(ProfileSceneTest, ShadesTheBandMarksStationsAndHighlightsTheSelectedLine) {
   const ElevationProfile profile = ExampleProfile(1);
-  const ProfileLayout layout = LayOutProfile(profile, 700, 220);
-  const picture::Scene scene = DrawProfile(profile, 700, 220, 3);  // line 4: segments 5 to 7
+  const ProfileLayout layout = LayOutProfile(ExtentOf(profile), 700, 220, MonospacedText());
+  const scene::Scene scene = Draw(profile, 700, 220, 3);  // line 4: segments 5 to 7
   EXPECT_EQ(scene.width, 700);
   EXPECT_EQ(scene.height, 220);
 
-  const std::vector<picture::FilledRect> band = Filled<picture::FilledRect>(scene, ProfilePalette::kBand);
+  const std::vector<scene::Rect> band = Filled(scene, Ink::Band);
   ASSERT_FALSE(band.empty());  // the plot's band, then the legend's swatch
   EXPECT_DOUBLE_EQ(band[0].y, layout.Y(61));
   EXPECT_DOUBLE_EQ(band[0].y + band[0].height, layout.Y(1));
 
-  const std::vector<picture::FilledRect> selection = Filled<picture::FilledRect>(scene, ProfilePalette::kSelection);
+  const std::vector<scene::Rect> selection = Filled(scene, Ink::Selection);
   ASSERT_EQ(selection.size(), 1u);
   EXPECT_DOUBLE_EQ(selection[0].x, layout.X(4));
   EXPECT_DOUBLE_EQ(selection[0].x + selection[0].width, layout.X(7));
 
   // The stations at both ends, then the legend's swatch.
-  const std::vector<picture::FilledRect> stations = Filled<picture::FilledRect>(scene, ProfilePalette::kStation);
+  const std::vector<scene::Rect> stations = Filled(scene, Ink::Station);
   ASSERT_EQ(stations.size(), 3u);
   EXPECT_DOUBLE_EQ(stations[0].x, layout.X(0));
   EXPECT_DOUBLE_EQ(stations[0].x + stations[0].width, layout.X(3));
   EXPECT_DOUBLE_EQ(stations[1].x, layout.X(9));
   EXPECT_GT(stations[1].y, layout.Y(5));
 
-  const std::vector<std::string> texts = Texts(scene);
-  for (const char* text : {"1", "61", "10", "segment", "buildable 1-61", "chain lift", "out of range", "station"})
-    EXPECT_TRUE(Has(texts, text)) << text;
-  EXPECT_EQ(DrawProfile(profile, 700, 220).primitives.size(), scene.primitives.size() - 1);
+  for (const char* text : {"buildable 1-61", "chain lift", "out of range", "station", "segment"})
+    EXPECT_NE(FindLabel(scene, text), nullptr) << text;
+  EXPECT_EQ(Draw(profile, 700, 220).shapes.size(), scene.shapes.size() - 1);
+}
+
+// Every mark of the layout is drawn where the layout puts it: elevation lines
+// across the plot with their labels right-aligned before it, segment numbers
+// centred under their segments with a tick above each.
+TEST(ProfileSceneTest, DrawsTheAxesOfTheLayout) {
+  const ElevationProfile profile = ExampleProfile(58);  // up to 62
+  const ProfileLayout layout = LayOutProfile(ExtentOf(profile), 700, 220, MonospacedText());
+  const scene::Scene scene = Draw(profile, 700, 220);
+  const std::vector<scene::Polyline> lines = All<scene::Polyline>(scene);
+  for (const ElevationMark& mark : layout.elevationMarks) {
+    const double y = layout.Y(mark.elevation);
+    const Ink ink = mark.bandEdge ? Ink::BandEdge : Ink::Grid;
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const scene::Polyline& line) {
+      return line.stroke == ink && line.points == std::vector<scene::Point>{{layout.left, y}, {layout.left + layout.width, y}};
+    })) << mark.elevation;
+    const scene::Label* label = FindLabel(scene, std::to_string(mark.elevation));
+    ASSERT_EQ(label != nullptr, mark.labelY.has_value()) << mark.elevation;
+    if (!label) continue;
+    EXPECT_EQ(label->anchor, scene::Anchor::End);
+    EXPECT_EQ(label->at, (scene::Point{layout.left - 5, *mark.labelY}));
+  }
+  ASSERT_EQ(layout.segmentNumbers, (std::vector<long long>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+  const double bottom = layout.top + layout.height;
+  for (const long long number : layout.segmentNumbers) {
+    const double x = layout.X(double(number) - 0.5);
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const scene::Polyline& line) {
+      return line.stroke == Ink::Frame && line.points == std::vector<scene::Point>{{x, bottom}, {x, bottom + 3}};
+    })) << number;
+  }
+  // "1" and "10" name both an elevation and a segment: look at a segment alone.
+  const scene::Label* seven = FindLabel(scene, "7");
+  ASSERT_NE(seven, nullptr);
+  EXPECT_EQ(seven->anchor, scene::Anchor::Middle);
+  EXPECT_EQ(seven->at, (scene::Point{layout.X(6.5), bottom + 10}));
 }
 
 struct Stroke {
-  picture::Color colour;
+  Ink ink;
   double width;
   friend bool operator==(const Stroke&, const Stroke&) = default;
 };
 
 TEST(ProfileSceneTest, TrackColoursFollowChainLiftAndRange) {
-  const Stroke plain{ProfilePalette::kTrack, 2}, chainLift{ProfilePalette::kChainLift, 4.5};
-  const Stroke tooHigh{ProfilePalette::kOutOfRange, 2}, chainLiftTooHigh{ProfilePalette::kOutOfRange, 4.5};
+  const Stroke plain{Ink::Track, 2}, chainLift{Ink::ChainLift, 4.5};
+  const Stroke tooHigh{Ink::OutOfRange, 2}, chainLiftTooHigh{Ink::OutOfRange, 4.5};
   struct Case {
     std::int32_t start;
     std::vector<Stroke> strokes;
@@ -88,18 +118,38 @@ TEST(ProfileSceneTest, TrackColoursFollowChainLiftAndRange) {
   };
   for (const Case& c : cases) {
     const ElevationProfile profile = ExampleProfile(c.start);
-    const ProfileLayout layout = LayOutProfile(profile, 700, 220);
+    const ProfileLayout layout = LayOutProfile(ExtentOf(profile), 700, 220, MonospacedText());
     std::vector<Stroke> strokes;
-    for (const picture::Polyline& line : All<picture::Polyline>(DrawProfile(profile, 700, 220)))
+    for (const scene::Polyline& line : All<scene::Polyline>(Draw(profile, 700, 220)))
       if (line.width > 1 && line.points.front().y >= layout.top) strokes.push_back({line.stroke, line.width});
     EXPECT_EQ(strokes, c.strokes) << c.start;
   }
 }
 
+// Legend entries come in order while they fit between the plot's left edge
+// and the picture's right edge, less 5 units: at 7.2 units a character the
+// fourth ends at 459.4 and the fifth at 549.8.
+TEST(ProfileSceneTest, TheLegendKeepsTheEntriesThatFit) {
+  const std::vector<std::string> entries = {"buildable 1-61", "track", "chain lift", "out of range", "station"};
+  for (const double width : {400.0, 470.0, 700.0}) {
+    const scene::Scene scene = Draw(ExampleProfile(1), width, 220);
+    std::size_t shown = 0;
+    for (const std::string& text : entries) {
+      const scene::Label* label = FindLabel(scene, text);
+      if (!label) break;
+      ++shown;
+      EXPECT_LE(label->at.x + MonospacedText().Width(text, label->size), width - 5) << text;
+    }
+    for (std::size_t i = shown; i < entries.size(); ++i) EXPECT_EQ(FindLabel(scene, entries[i]), nullptr) << width;
+    EXPECT_EQ(shown, width < 470 ? 3u : width < 700 ? 4u : 5u) << width;
+  }
+}
+
 TEST(ProfileSceneTest, AnEmptyProfileSaysSo) {
-  const picture::Scene scene = DrawProfile(ElevationProfile{}, 500, 160);
-  EXPECT_TRUE(Has(Texts(scene), "no segments"));
-  EXPECT_TRUE(Has(Texts(scene), "61"));
+  const scene::Scene scene = Draw(ElevationProfile{}, 500, 160);
+  EXPECT_NE(FindLabel(scene, "no segments"), nullptr);
+  EXPECT_NE(FindLabel(scene, "61"), nullptr);
+  EXPECT_EQ(FindLabel(scene, "segment"), nullptr);
 }
 
 }  // namespace

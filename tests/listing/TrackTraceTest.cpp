@@ -16,6 +16,18 @@ ElevationProfile Through(const std::vector<std::int32_t>& boundaries) {
   return profile;
 }
 
+// A plot of the given width for the profile.
+ProfileLayout PlotOf(const ElevationProfile& profile, double width) {
+  return {.left = 40,
+          .top = 20,
+          .width = width,
+          .height = 160,
+          .lowElevation = std::min(profile.lowest, kLowestBuildableElevation),
+          .highElevation = std::max(profile.highest, kHighestBuildableElevation),
+          .padding = 12,
+          .segmentCount = int(profile.segments.size())};
+}
+
 std::size_t PointCount(const std::vector<TrackStroke>& strokes) {
   std::size_t count = 0;
   for (const TrackStroke& stroke : strokes) count += stroke.points.size();
@@ -26,7 +38,7 @@ TEST(TrackTraceTest, AShortTrackHasAPointAtEveryBoundaryAndAStrokePerStyle) {
   ElevationProfile profile = Through({1, 1, 2, 3, 4, 4, 3});
   profile.segments[2].chainLift = profile.segments[3].chainLift = true;
   profile.segments[5].outOfRange = true;
-  const ProfileLayout layout = LayOutProfile(profile, 400, 120);
+  const ProfileLayout layout = PlotOf(profile, 340);
   const std::vector<TrackStroke> strokes = TraceTrack(profile, layout);
   const std::vector<TrackStyle> styles = {{}, {.chainLift = true}, {}, {.outOfRange = true}};
   const std::vector<std::vector<int>> boundaries = {{0, 1, 2}, {2, 3, 4}, {4, 5}, {5, 6}};
@@ -37,7 +49,7 @@ TEST(TrackTraceTest, AShortTrackHasAPointAtEveryBoundaryAndAStrokePerStyle) {
     ASSERT_EQ(strokes[s].points.size(), boundaries[s].size()) << s;
     for (std::size_t p = 0; p < boundaries[s].size(); ++p) {
       const int boundary = boundaries[s][p];
-      EXPECT_EQ(strokes[s].points[p], (picture::Point{layout.X(boundary), layout.Y(elevations[boundary])}));
+      EXPECT_EQ(strokes[s].points[p], (scene::Point{layout.X(boundary), layout.Y(elevations[boundary])}));
     }
   }
 }
@@ -53,8 +65,7 @@ TEST(TrackTraceTest, ALongTrackKeepsEveryColumnsEnvelopeInAFewPointsPerColumn) {
   boundaries[77'000] = 55;
   ElevationProfile profile = Through(boundaries);
   profile.segments[50'000].outOfRange = true;
-  const ProfileLayout layout = LayOutProfile(profile, 500 + 58, 200);
-  ASSERT_EQ(layout.width, 500);
+  const ProfileLayout layout = PlotOf(profile, 500);
   const std::vector<TrackStroke> strokes = TraceTrack(profile, layout);
   EXPECT_LE(PointCount(strokes), 4 * 500 + strokes.size());
   ASSERT_EQ(strokes.size(), 3u);
@@ -68,7 +79,7 @@ TEST(TrackTraceTest, ALongTrackKeepsEveryColumnsEnvelopeInAFewPointsPerColumn) {
         std::minmax_element(boundaries.begin() + std::ptrdiff_t(first), boundaries.begin() + std::ptrdiff_t(end) + 1);
     double top = 1e9, bottom = -1e9;
     for (const TrackStroke& stroke : strokes)
-      for (const picture::Point& point : stroke.points)
+      for (const scene::Point& point : stroke.points)
         if (point.x >= layout.X(double(first)) && point.x <= layout.X(double(end))) {
           top = std::min(top, point.y);
           bottom = std::max(bottom, point.y);
@@ -85,11 +96,11 @@ TEST(TrackTraceTest, StrokesJoinWithoutGaps) {
   for (std::size_t i = 0; i < profile.segments.size(); i += 3) profile.segments[i].chainLift = true;
   for (std::size_t i = 0; i < profile.segments.size(); i += 700) profile.segments[i].outOfRange = true;
   for (const double width : {300.0, 8000.0}) {
-    const ProfileLayout layout = LayOutProfile(profile, width, 200);
+    const ProfileLayout layout = PlotOf(profile, width);
     const std::vector<TrackStroke> strokes = TraceTrack(profile, layout);
     ASSERT_FALSE(strokes.empty());
-    EXPECT_EQ(strokes.front().points.front(), (picture::Point{layout.X(0), layout.Y(boundaries.front())}));
-    EXPECT_EQ(strokes.back().points.back(), (picture::Point{layout.X(5000), layout.Y(boundaries.back())}));
+    EXPECT_EQ(strokes.front().points.front(), (scene::Point{layout.X(0), layout.Y(boundaries.front())}));
+    EXPECT_EQ(strokes.back().points.back(), (scene::Point{layout.X(5000), layout.Y(boundaries.back())}));
     for (std::size_t s = 1; s < strokes.size(); ++s) {
       EXPECT_EQ(strokes[s].points.front(), strokes[s - 1].points.back()) << width << " stroke " << s;
       EXPECT_NE(strokes[s].style, strokes[s - 1].style);
@@ -99,7 +110,7 @@ TEST(TrackTraceTest, StrokesJoinWithoutGaps) {
 
 TEST(TrackTraceTest, NoSegmentsNoStrokes) {
   const ElevationProfile profile;
-  EXPECT_TRUE(TraceTrack(profile, LayOutProfile(profile, 400, 120)).empty());
+  EXPECT_TRUE(TraceTrack(profile, PlotOf(profile, 340)).empty());
 }
 
 }  // namespace

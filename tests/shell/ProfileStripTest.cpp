@@ -3,7 +3,7 @@
 #include <QToolTip>
 #include <set>
 
-#include "listing/ProfileScene.h"
+#include "render/SceneColours.h"
 #include "shell/ElevationDlg.h"
 #include "shell/ProfileStrip.h"
 #include "tests/shell/AppFixture.h"
@@ -71,7 +71,7 @@ std::set<int> MarkedInTheList(ShellFixture& shell) {
 std::set<int> DrawnInWarningColour(CProfileStrip& strip) {
   const QImage image = strip.grab().toImage();
   const ProfileLayout layout = strip.Layout();
-  const QColor warning(ProfilePalette::kOutOfRange.r, ProfilePalette::kOutOfRange.g, ProfilePalette::kOutOfRange.b);
+  const QColor warning = ColoursOf(strip.palette())[scene::Ink::OutOfRange];
   std::set<int> drawn;
   for (int segment = 0; segment < layout.segmentCount; ++segment) {
     const int x = PointOver(strip, segment).x();
@@ -98,6 +98,7 @@ private slots:
   void hoveringTellsTheSegmentAndItsLine();
   void followsEveryListing();
   void hidingIsRemembered();
+  void followsThePalette();
 };
 
 void ProfileStripTest::clickingSelectsTheLineUnderThePointer() {
@@ -129,7 +130,7 @@ void ProfileStripTest::selectingALineHighlightsItsStretch() {
   const QImage image = Strip(shell).grab().toImage();
   const ProfileLayout layout = Strip(shell).Layout();
   const int bandY = int(layout.Y(45));  // inside the band, between grid lines
-  const QColor band(ProfilePalette::kBand.r, ProfilePalette::kBand.g, ProfilePalette::kBand.b);
+  const QColor band = ColoursOf(Strip(shell).palette())[scene::Ink::Band];
   QCOMPARE(image.pixelColor(PointOver(Strip(shell), 1).x(), bandY), band);
   QVERIFY(image.pixelColor(PointOver(Strip(shell), 5).x(), bandY) != band);
 
@@ -223,6 +224,31 @@ void ProfileStripTest::hidingIsRemembered() {
   QVERIFY(!program.Frame().GetProfileStrip().isVisible());
   program.Frame().Commands().viewElevationProfile->trigger();
   QVERIFY(program.Frame().GetProfileStrip().isVisible());
+}
+
+// Switching to a dark scheme and back repaints the strip in the scheme's colours.
+void ProfileStripTest::followsThePalette() {
+  ShellFixture shell;
+  shell.OpenDesign(ChainLift());
+  ShowFrame(shell);
+  shell.List().clearSelection();
+  const QPalette light = Strip(shell).palette();
+  QPalette dark = light;
+  const std::pair<QPalette::ColorRole, QColor> darkColours[] = {
+      {QPalette::Window, QColor(45, 45, 48)}, {QPalette::Base, QColor(30, 30, 30)},
+      {QPalette::Text, QColor(220, 220, 220)}, {QPalette::Mid, QColor(90, 90, 90)}};
+  for (const auto& [role, colour] : darkColours) dark.setColor(role, colour);
+  for (const QPalette& palette : {dark, light}) {
+    Strip(shell).setPalette(palette);
+    const QImage image = Strip(shell).grab().toImage();
+    const ProfileLayout layout = Strip(shell).Layout();
+    const SceneColours colours = ColoursOf(palette);
+    QCOMPARE(image.pixelColor(1, 1), colours[scene::Ink::Window]);
+    // In the plot's padding above the band, and inside the band between grid lines.
+    const int x = PointOver(Strip(shell), 8).x();
+    QCOMPARE(image.pixelColor(x, int(layout.top) + 4), colours[scene::Ink::Base]);
+    QCOMPARE(image.pixelColor(x, int(layout.Y(45))), colours[scene::Ink::Band]);
+  }
 }
 
 QTEST_MAIN(ProfileStripTest)

@@ -1,0 +1,72 @@
+#include "listing/ProfileLayout.h"
+
+#include <algorithm>
+#include <string>
+
+#include "listing/ProfileAxes.h"
+
+namespace {
+
+// Room between the plot's edges and the band or the track, so that neither
+// touches the frame and a station's bar below the track stays inside.
+constexpr double kPlotPadding = 12;
+
+// The legend above the plot, the segment numbers and the axis title below it.
+constexpr double kTopMargin = 26;
+constexpr double kBottomMargin = 34;
+// Between a label and the picture's edge, and between an elevation label and the plot.
+constexpr double kEdgeGap = 4;
+constexpr double kLabelGap = 5;
+
+}  // namespace
+
+ProfileExtent ExtentOf(const ElevationProfile& profile) {
+  return {int(profile.segments.size()), profile.lowest, profile.highest};
+}
+
+double ProfileLayout::X(double boundary) const {
+  return segmentCount > 0 ? left + boundary * width / segmentCount : left;
+}
+
+double ProfileLayout::Y(double elevation) const {
+  return top + padding + (highElevation - elevation) * (height - 2 * padding) / (double(highElevation) - lowElevation);
+}
+
+double ProfileLayout::ElevationAt(double y) const {
+  return highElevation - (y - top - padding) * (double(highElevation) - lowElevation) / (height - 2 * padding);
+}
+
+int ProfileLayout::SegmentAt(double x) const {
+  if (segmentCount == 0 || x < left || x >= left + width) return -1;
+  return std::min(int((x - left) * segmentCount / width), segmentCount - 1);
+}
+
+ProfileLayout LayOutProfile(const ProfileExtent& extent, double pictureWidth, double pictureHeight,
+                            const scene::ITextMeasure& measure) {
+  ProfileLayout layout;
+  layout.pictureWidth = pictureWidth;
+  layout.pictureHeight = pictureHeight;
+  layout.top = kTopMargin;
+  layout.height = std::max(1.0, pictureHeight - kTopMargin - kBottomMargin);
+  layout.padding = std::min(kPlotPadding, layout.height / 4);
+  layout.lowElevation = std::min(extent.lowest, kLowestBuildableElevation);
+  layout.highElevation = std::max(extent.highest, kHighestBuildableElevation);
+  layout.segmentCount = std::max(0, extent.segmentCount);
+  layout.elevationMarks = MarkElevations(layout, extent);
+
+  const auto labelWidth = [&measure](long long number) {
+    return measure.Width(std::to_string(number), kAxisLabelSize);
+  };
+  double widestElevation = 0;
+  for (const ElevationMark& mark : layout.elevationMarks)
+    if (mark.labelY) widestElevation = std::max(widestElevation, labelWidth(mark.elevation));
+  // The first and last segment numbers are centred under their segments, near the plot's edges.
+  const bool numbered = layout.segmentCount > 0;
+  const double firstHalf = numbered ? labelWidth(1) / 2 : 0;
+  const double lastHalf = numbered ? labelWidth(layout.segmentCount) / 2 : 0;
+  layout.left = kEdgeGap + std::max(widestElevation + kLabelGap, firstHalf);
+  const double right = kEdgeGap + std::max(kLabelGap, lastHalf);
+  layout.width = std::max(1.0, pictureWidth - layout.left - right);
+  layout.segmentNumbers = NumberSegments(layout, measure);
+  return layout;
+}

@@ -1,0 +1,58 @@
+#include "render/PictureFile.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QImageWriter>
+#include <QPainter>
+#include <QSvgGenerator>
+#include <cmath>
+
+#include "framework/AppInfo.h"
+#include "framework/Exceptions.h"
+#include "render/SceneColours.h"
+#include "render/ScenePainter.h"
+
+namespace {
+
+QSize PictureSize(const scene::Scene& scene) {
+  return {int(std::ceil(scene.width)), int(std::ceil(scene.height))};
+}
+
+void Paint(QPaintDevice& device, const scene::Scene& scene, const SceneFont& font) {
+  QPainter painter;
+  if (!painter.begin(&device)) throw CMemoryException();
+  PaintScene(painter, scene, PictureColours(), font);
+}
+
+QByteArray Png(const scene::Scene& scene, const SceneFont& font) {
+  QImage image(PictureSize(scene), QImage::Format_RGB32);
+  if (image.isNull()) throw CMemoryException();
+  Paint(image, scene, font);
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!QImageWriter(&buffer, "png").write(image)) throw CMemoryException();
+  return bytes;
+}
+
+QByteArray Svg(const scene::Scene& scene, const SceneFont& font) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  QSvgGenerator svg;
+  svg.setOutputDevice(&buffer);
+  // At the resolution of CSS pixels, a picture unit is a pixel in every viewer.
+  svg.setResolution(96);
+  svg.setSize(PictureSize(scene));
+  svg.setViewBox(QRectF(0, 0, scene.width, scene.height));
+  svg.setTitle(QString::fromStdString(scene.title));
+  svg.setDescription(QString::fromUtf8(kAppTitle));
+  Paint(svg, scene, font);
+  return bytes;
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> EncodePicture(const scene::Scene& scene, PictureFormat format, const SceneFont& font) {
+  const QByteArray bytes = format == PictureFormat::Png ? Png(scene, font) : Svg(scene, font);
+  return {bytes.begin(), bytes.end()};
+}
