@@ -29,8 +29,30 @@ TEST(Td4ProfileTest, WritesThePictureInTheFormatItsNameAsksFor) {
   EXPECT_EQ(RunTd4({"profile", "-e", "30", Example("small-circuit.td4"), "--output", svg}).status, 0);
   const std::string text = ReadText(svg);
   EXPECT_EQ(text.rfind("<?xml", 0), 0u);
-  EXPECT_NE(text.find("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"1000\" height=\"300\""), std::string::npos);
+  EXPECT_NE(text.find("viewBox=\"0 0 1000 300\""), std::string::npos);
   EXPECT_NE(text.find(">24</text>"), std::string::npos);  // the last segment's number
+}
+
+// Without a display, with Qt asked for another platform, without a runtime
+// folder and in a language that writes decimal commas, td4 draws byte for
+// byte the same picture as in the plain environment, and says nothing.
+TEST(Td4ProfileTest, DrawsQuietlyTheSamePictureInAnyEnvironment) {
+  TempFolder folder;
+  const std::map<std::string, std::string> plain = {{"LANG", "C"}, {"LC_ALL", "C"}};
+  const std::map<std::string, std::string> foreign = {{"LANG", "de_DE.UTF-8"}, {"LC_ALL", "de_DE.UTF-8"},
+                                                      {"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""},
+                                                      {"QT_QPA_PLATFORM", "xcb"}, {"XDG_RUNTIME_DIR", ""}};
+  for (const char* name : {"sky.svg", "sky.png"}) {
+    std::vector<Bytes> pictures;
+    for (const auto& environment : {plain, foreign}) {
+      const std::string out = folder.Path(std::to_string(pictures.size()) + name);
+      const Td4Result drawn = RunTd4({"profile", "-e", "20", Example("sky-high.td4"), "-o", out}, environment);
+      EXPECT_EQ(drawn.status, 0) << name;
+      EXPECT_EQ(drawn.err, "") << name;
+      pictures.push_back(ReadFileBytes(out));
+    }
+    EXPECT_TRUE(pictures[0] == pictures[1]) << name << " differs";
+  }
 }
 
 TEST(Td4ProfileTest, WritesNothingForAWrongCommandLineOrARefusedDesign) {

@@ -1,6 +1,7 @@
 #include "tests/cli/Td4Runner.h"
 
 #include <fcntl.h>
+#include <stdlib.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -15,7 +16,7 @@ std::string ReadText(const std::string& path) {
 
 }  // namespace
 
-Td4Result RunTd4(const std::vector<std::string>& args) {
+Td4Result RunTd4(const std::vector<std::string>& args, const std::map<std::string, std::string>& environment) {
   TempFolder capture;
   const std::string outPath = capture.Path("out");
   const std::string errPath = capture.Path("err");
@@ -32,6 +33,8 @@ Td4Result RunTd4(const std::vector<std::string>& args) {
     const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     const int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     if (in < 0 || out < 0 || err < 0 || dup2(in, 0) < 0 || dup2(out, 1) < 0 || dup2(err, 2) < 0) _exit(127);
+    for (const auto& [name, value] : environment)
+      if (value.empty() ? unsetenv(name.c_str()) : setenv(name.c_str(), value.c_str(), 1)) _exit(127);
     execv(argv[0], argv.data());
     _exit(127);
   }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -10,5 +11,6 @@ struct Td4Result {
   std::string err;
 };
 
-// Runs the built td4 with args and no standard input.
-Td4Result RunTd4(const std::vector<std::string>& args);
+// Runs the built td4 with args and no standard input, in this process's
+// environment changed by environment (an empty value removes the variable).
+Td4Result RunTd4(const std::vector<std::string>& args, const std::map<std::string, std::string>& environment = {});
