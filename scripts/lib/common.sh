@@ -7,7 +7,7 @@ PROJECT_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 PROJECT_PACKAGES=(
   g++ cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
-  qt6-base-dev libgl1-mesa-dev fonts-dejavu-core
+  qt6-base-dev qt6-svg-dev libgl1-mesa-dev fonts-dejavu-core
   clang libclang-rt-14-dev
   xvfb xauth time
 )

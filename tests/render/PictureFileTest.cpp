@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QImageReader>
+#include <algorithm>
+
+#include "examples/ExampleDesigns.h"
+#include "listing/ProfileScene.h"
+#include "render/ProfilePicture.h"
+#include "render/SceneColours.h"
+#include "tests/listing/ListingFixtures.h"
+#include "tests/render/SvgText.h"
+
+namespace {
+
+ElevationProfile SkyHighFrom20() {
+  const auto& examples = ExampleDesigns();
+  const auto skyHigh = std::find_if(examples.begin(), examples.end(),
+                                    [](const ExampleDesign& example) { return example.fileName == "sky-high.td4"; });
+  CDecoderDoc doc;
+  FillDocument(doc, skyHigh->description);
+  return MakeElevationProfile(doc, 20);
+}
+
+QByteArray Bytes(const std::vector<std::uint8_t>& bytes) {
+  return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+}
+
+TEST(PictureFileTest, APngReadsBackAtItsSize) {
+  QByteArray png = Bytes(ProfilePicture(SkyHighFrom20(), PictureFormat::Png, 640, 200));
+  QBuffer buffer(&png);
+  QImageReader reader(&buffer);
+  EXPECT_EQ(reader.format(), "png");
+  EXPECT_EQ(reader.size(), QSize(640, 200));
+  const QImage image = reader.read();
+  ASSERT_FALSE(image.isNull()) << reader.errorString().toStdString();
+  // Not one flat colour: the out-of-range track shows in its colour.
+  const QRgb warning = PictureColours()[scene::Ink::OutOfRange].rgb();
+  bool found = false;
+  for (int y = 0; y < image.height() && !found; ++y)
+    for (int x = 0; x < image.width() && !found; ++x) found = image.pixel(x, y) == warning;
+  EXPECT_TRUE(found);
+}
+
+// The SVG is well-formed and draws the scene in the picture colours, its
+// labels as text.
+TEST(PictureFileTest, AnSvgParsesAndKeepsItsLabelsAsText) {
+  const SvgContent svg = ReadSvg(Bytes(ProfilePicture(SkyHighFrom20(), PictureFormat::Svg, 1000, 300)));
+  EXPECT_EQ(svg.error, "");
+  EXPECT_EQ(svg.viewBox, "0 0 1000 300");
+  std::vector<QString> texts;
+  for (const SvgContent::Text& text : svg.texts) texts.push_back(text.text);
+  for (const char* label : {"83", "61", "1", "42", "segment", "out of range"})
+    EXPECT_NE(std::find(texts.begin(), texts.end(), QString::fromUtf8(label)), texts.end()) << label;
+  const SceneColours colours = PictureColours();
+  for (const scene::Ink ink : {scene::Ink::Window, scene::Ink::Base, scene::Ink::Band, scene::Ink::Station})
+    EXPECT_NE(std::find(svg.fills.begin(), svg.fills.end(), colours[ink].name()), svg.fills.end()) << int(ink);
+  for (const scene::Ink ink : {scene::Ink::Track, scene::Ink::ChainLift, scene::Ink::OutOfRange})
+    EXPECT_NE(std::find(svg.strokes.begin(), svg.strokes.end(), colours[ink].name()), svg.strokes.end()) << int(ink);
+}
+
+}  // namespace
