@@ -176,7 +176,7 @@ void AddListing(Table& table) {
 }
 
 void AddOutside(Table& table, const Figures& figures) {
-  for (const char* command : {"list", "save"}) {
+  for (const char* command : {"list", "save", "profile"}) {
     const std::string name = std::string("td4 ") + command + ", 1M segments";
     table.Add({name + ": wall time", Figure(figures, std::string("td4_") + command + "_seconds"), "s", "limit", 1.0,
                1.0});
