@@ -61,7 +61,8 @@ std::vector<ElevationMark> MarkElevations(const ProfileLayout& layout, const Pro
   LabelColumn column(layout.top, layout.top + layout.height);
   std::vector<ElevationMark> marks;
   const auto isMarked = [&marks](long long elevation) {
-    return std::any_of(marks.begin(), marks.end(), [elevation](const ElevationMark& m) { return m.elevation == elevation; });
+    return std::any_of(marks.begin(), marks.end(),
+                       [elevation](const ElevationMark& m) { return m.elevation == elevation; });
   };
   if (extent.highest > kHighestBuildableElevation)
     marks.push_back({extent.highest, false, column.PlaceAt(extent.highest, layout.Y(extent.highest))});
@@ -92,8 +93,7 @@ std::vector<long long> NumberSegments(const ProfileLayout& layout, const scene::
   };
   const double segmentWidth = layout.width / double(count);
   // No smaller step can keep even the narrowest labels apart.
-  for (long long step = RoundStep((width(1) + kSegmentNumberGap) / segmentWidth);;
-       step = RoundStep(double(step) + 1)) {
+  for (long long step = RoundStep((width(1) + kSegmentNumberGap) / segmentWidth);; step = RoundStep(double(step) + 1)) {
     std::vector<long long> numbers = {1};
     bool apart = true;
     for (long long number = std::max(step, 2LL); number < count && apart; number += step) {

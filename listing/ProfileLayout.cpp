@@ -14,9 +14,8 @@ constexpr double kPlotPadding = 12;
 // The legend above the plot, the segment numbers and the axis title below it.
 constexpr double kTopMargin = 26;
 constexpr double kBottomMargin = 34;
-// Between a label and the picture's edge, and between an elevation label and the plot.
+// Between a label and the picture's edge.
 constexpr double kEdgeGap = 4;
-constexpr double kLabelGap = 5;
 
 }  // namespace
 

@@ -10,6 +10,8 @@
 // Pixel sizes of the profile's labels.
 inline constexpr double kAxisLabelSize = 11;
 inline constexpr double kLegendLabelSize = 12;
+// Between an elevation label and the plot.
+inline constexpr double kLabelGap = 5;
 
 // What the layout needs of a profile: how many segments, and the elevations the track reaches.
 struct ProfileExtent {
@@ -24,8 +26,8 @@ ProfileExtent ExtentOf(const ElevationProfile& profile);
 // where there is room for one.
 struct ElevationMark {
   std::int32_t elevation = 0;
-  bool bandEdge = false;          // 1 or 61: drawn in the band's edge colour
-  std::optional<double> labelY;   // the middle of its label; usually the line's own y
+  bool bandEdge = false;         // 1 or 61: drawn in the band's edge colour
+  std::optional<double> labelY;  // the middle of its label; usually the line's own y
 };
 
 // Where a profile goes in a picture: a plot area (in picture units) that spans

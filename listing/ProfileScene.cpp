@@ -25,7 +25,6 @@ constexpr double kThinnestMark = 3;
 constexpr double kTickLength = 3;
 constexpr double kNumberRow = 10;
 constexpr double kTitleRow = 23;
-constexpr double kLabelGap = 5;
 
 // Legend entries: a swatch, the text beside it, then room before the next entry.
 constexpr double kSwatchWidth = 16;

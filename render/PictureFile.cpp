@@ -14,9 +14,7 @@
 
 namespace {
 
-QSize PictureSize(const scene::Scene& scene) {
-  return {int(std::ceil(scene.width)), int(std::ceil(scene.height))};
-}
+QSize PictureSize(const scene::Scene& scene) { return {int(std::ceil(scene.width)), int(std::ceil(scene.height))}; }
 
 void Paint(QPaintDevice& device, const scene::Scene& scene, const SceneFont& font) {
   QPainter painter;

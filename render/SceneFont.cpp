@@ -40,7 +40,8 @@ QPointF SceneFont::Origin(const scene::Label& label) const {
 QRectF SceneFont::Bounds(const scene::Label& label) const {
   const QFontMetricsF& metrics = Metrics(label.size);
   const QPointF origin = Origin(label);
-  return {origin.x(), origin.y() - metrics.ascent(), Width(label.text, label.size), metrics.ascent() + metrics.descent()};
+  return {origin.x(), origin.y() - metrics.ascent(), Width(label.text, label.size),
+          metrics.ascent() + metrics.descent()};
 }
 
 SceneFont PictureFont() {

@@ -114,7 +114,8 @@ TEST(ProfileLayoutTest, ElevationLabelsShowTheBandAndWhereTheTrackLeavesIt) {
     for (const auto& [elevation, y] : labels) {
       labelled.push_back(elevation);
       const auto nudged = c.nudged.find(elevation);
-      EXPECT_NEAR(y, nudged == c.nudged.end() ? layout.Y(elevation) : nudged->second, 1e-6) << c.what << " " << elevation;
+      EXPECT_NEAR(y, nudged == c.nudged.end() ? layout.Y(elevation) : nudged->second, 1e-6)
+          << c.what << " " << elevation;
     }
     EXPECT_EQ(labelled, c.labelled) << c.what;
   }

@@ -76,7 +76,8 @@ TEST(ProfileSceneTest, DrawsTheAxesOfTheLayout) {
     const double y = layout.Y(mark.elevation);
     const Ink ink = mark.bandEdge ? Ink::BandEdge : Ink::Grid;
     EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const scene::Polyline& line) {
-      return line.stroke == ink && line.points == std::vector<scene::Point>{{layout.left, y}, {layout.left + layout.width, y}};
+      return line.stroke == ink &&
+             line.points == std::vector<scene::Point>{{layout.left, y}, {layout.left + layout.width, y}};
     })) << mark.elevation;
     const scene::Label* label = FindLabel(scene, std::to_string(mark.elevation));
     ASSERT_EQ(label != nullptr, mark.labelY.has_value()) << mark.elevation;

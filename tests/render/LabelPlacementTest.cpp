@@ -14,7 +14,8 @@ namespace {
 // The box a painted text takes, from the start of its baseline.
 QRectF Box(const SvgContent::Text& text, const SceneFont& font) {
   const QFontMetricsF metrics(font.AtSize(text.pixelSize));
-  return {text.x, text.y - metrics.ascent(), metrics.horizontalAdvance(text.text), metrics.ascent() + metrics.descent()};
+  return {text.x, text.y - metrics.ascent(), metrics.horizontalAdvance(text.text),
+          metrics.ascent() + metrics.descent()};
 }
 
 std::string Describe(const SvgContent::Text& text) {
@@ -39,12 +40,11 @@ TEST(LabelPlacementTest, NoLabelIsCutOffOrTouchesAnother) {
         for (ProfileExtent extent : extents) {
           extent.segmentCount = count;
           const ProfileLayout layout = LayOutProfile(extent, width, height, font);
-          const SvgContent svg =
-              ReadSvg(QByteArray::fromStdString([&] {
-                const std::vector<std::uint8_t> bytes =
-                    EncodePicture(DrawProfile(noSegments, layout, font), PictureFormat::Svg, font);
-                return std::string(bytes.begin(), bytes.end());
-              }()));
+          const SvgContent svg = ReadSvg(QByteArray::fromStdString([&] {
+            const std::vector<std::uint8_t> bytes =
+                EncodePicture(DrawProfile(noSegments, layout, font), PictureFormat::Svg, font);
+            return std::string(bytes.begin(), bytes.end());
+          }()));
           const std::string picture = std::to_string(int(width)) + "x" + std::to_string(int(height)) + ", " +
                                       std::to_string(count) + " segments from " + std::to_string(extent.lowest) +
                                       " to " + std::to_string(extent.highest);
@@ -54,7 +54,8 @@ TEST(LabelPlacementTest, NoLabelIsCutOffOrTouchesAnother) {
           for (std::size_t i = 0; i < svg.texts.size(); ++i) {
             const QRectF box = Box(svg.texts[i], font);
             texts.push_back(svg.texts[i].text);
-            EXPECT_TRUE(inside.contains(box.adjusted(0.01, 0.01, -0.01, -0.01))) << picture << ": " << Describe(svg.texts[i]);
+            EXPECT_TRUE(inside.contains(box.adjusted(0.01, 0.01, -0.01, -0.01)))
+                << picture << ": " << Describe(svg.texts[i]);
             for (std::size_t j = 0; j < i; ++j)
               EXPECT_FALSE(box.adjusted(0.01, 0.01, -0.01, -0.01).intersects(Box(svg.texts[j], font)))
                   << picture << ": " << Describe(svg.texts[i]) << " and " << Describe(svg.texts[j]);
@@ -63,7 +64,8 @@ TEST(LabelPlacementTest, NoLabelIsCutOffOrTouchesAnother) {
           if (extent.lowest < 1) shown.push_back(extent.lowest);
           if (extent.highest > 61) shown.push_back(extent.highest);
           for (const long long number : shown)
-            EXPECT_NE(std::find(texts.begin(), texts.end(), QString::number(number)), texts.end()) << picture << ": " << number;
+            EXPECT_NE(std::find(texts.begin(), texts.end(), QString::number(number)), texts.end())
+                << picture << ": " << number;
         }
 }
 

@@ -22,10 +22,11 @@ double Contrast(const QColor& a, const QColor& b) {
 
 QPalette DarkPalette() {
   QPalette dark;
-  const std::pair<QPalette::ColorRole, QColor> colours[] = {
-      {QPalette::Window, QColor(53, 53, 53)},  {QPalette::Base, QColor(42, 42, 42)},
-      {QPalette::Text, QColor(220, 220, 220)}, {QPalette::Mid, QColor(80, 80, 80)},
-      {QPalette::Highlight, QColor(42, 130, 218)}};
+  const std::pair<QPalette::ColorRole, QColor> colours[] = {{QPalette::Window, QColor(53, 53, 53)},
+                                                            {QPalette::Base, QColor(42, 42, 42)},
+                                                            {QPalette::Text, QColor(220, 220, 220)},
+                                                            {QPalette::Mid, QColor(80, 80, 80)},
+                                                            {QPalette::Highlight, QColor(42, 130, 218)}};
   for (const auto& [role, colour] : colours) dark.setColor(role, colour);
   return dark;
 }

@@ -14,7 +14,9 @@ SvgContent ReadSvg(const QByteArray& svg) {
       content.fills.push_back(attributes.value(QStringLiteral("fill")).toString());
       content.strokes.push_back(attributes.value(QStringLiteral("stroke")).toString());
     } else if (reader.name() == u"text") {
-      SvgContent::Text text{{}, attributes.value(QStringLiteral("x")).toDouble(), attributes.value(QStringLiteral("y")).toDouble(),
+      SvgContent::Text text{{},
+                            attributes.value(QStringLiteral("x")).toDouble(),
+                            attributes.value(QStringLiteral("y")).toDouble(),
                             attributes.value(QStringLiteral("font-size")).toInt()};
       text.text = reader.readElementText();
       content.texts.push_back(text);
