@@ -92,8 +92,11 @@ private:
     Add(Stretch(m_layout.X(line.first), m_layout.X(line.last + 1), m_layout.top, m_layout.height, Ink::Selection));
   }
 
+  // One bar per run of stations; bars that touch at the same height become one, so
+  // that a long track costs a few bars per column of the picture, not one per station.
   void DrawStations() {
     const std::vector<ProfileSegment>& segments = m_profile.segments;
+    std::optional<Rect> bar;
     for (std::size_t first = 0; first < segments.size();) {
       std::size_t end = first + 1;
       if (!segments[first].station) {
@@ -102,9 +105,16 @@ private:
       }
       while (end < segments.size() && segments[end].station) ++end;
       const double y = m_layout.Y(segments[first].startElevation) + kStationGap;
-      Add(Stretch(m_layout.X(double(first)), m_layout.X(double(end)), y, kStationThickness, Ink::Station));
+      const Rect next = Stretch(m_layout.X(double(first)), m_layout.X(double(end)), y, kStationThickness, Ink::Station);
+      if (bar && bar->y == next.y && next.x <= bar->x + bar->width) {
+        bar->width = std::max(bar->x + bar->width, next.x + next.width) - bar->x;
+      } else {
+        if (bar) Add(*bar);
+        bar = next;
+      }
       first = end;
     }
+    if (bar) Add(*bar);
   }
 
   void DrawFrame() {

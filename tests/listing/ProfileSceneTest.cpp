@@ -100,6 +100,28 @@ TEST(ProfileSceneTest, DrawsTheAxesOfTheLayout) {
   EXPECT_EQ(seven->at, (scene::Point{layout.X(6.5), bottom + 10}));
 }
 
+// 30 000 segments, every third one a station: stations a fraction of a unit
+// apart share a bar, those at another elevation get their own. Each bar
+// reaches 1.5 units beyond the middles of its first and last station.
+TEST(ProfileSceneTest, StationsThatTouchShareABar) {
+  ElevationProfile profile;
+  for (int i = 0; i < 30'000; ++i) {
+    const std::int32_t elevation = i < 20'000 ? 10 : 30;
+    profile.segments.push_back({elevation, elevation, 0, i % 3 == 0, false, false});
+  }
+  profile.lowest = 10;
+  profile.highest = 30;
+  const ProfileLayout layout = LayOutProfile(ExtentOf(profile), 700, 200, MonospacedText());
+  const std::vector<scene::Rect> bars = Filled(Draw(profile, 700, 200), Ink::Station);
+  ASSERT_EQ(bars.size(), 3u);  // two in the plot, and the legend's swatch
+  const auto middle = [&layout](int segment) { return layout.X(segment + 0.5); };
+  EXPECT_NEAR(bars[0].x, middle(0) - 1.5, 1e-9);
+  EXPECT_NEAR(bars[0].x + bars[0].width, middle(19'998) + 1.5, 1e-9);
+  EXPECT_NEAR(bars[1].x, middle(20'001) - 1.5, 1e-9);
+  EXPECT_NEAR(bars[1].x + bars[1].width, middle(29'997) + 1.5, 1e-9);
+  EXPECT_GT(bars[0].y, bars[1].y);
+}
+
 struct Stroke {
   Ink ink;
   double width;
