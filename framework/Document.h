@@ -22,6 +22,10 @@ public:
   virtual void Serialize(CArchive& ar) = 0;
   // Starts the empty, untitled document.
   virtual bool OnNewDocument();
+  // True when the document holds nothing of a file: after DeleteContents, or
+  // after Serialize refused the file it was given. The open sequence then
+  // shows the empty untitled document instead of the refused file.
+  virtual bool IsEmpty() const { return false; }
 
   // Longest leading part of a file that Serialize can ever consume. Opening a
   // longer file reads only that much, so a huge file costs no more memory than this.

@@ -16,7 +16,8 @@ void CSingleDocTemplate::OnFileNew() {
 
 bool CSingleDocTemplate::OpenDocumentFile(const std::string& path) {
   // Opening the file already shown only brings the window forward: the
-  // design on screen, and any unsaved change to it, stay as they are.
+  // design on screen, and any unsaved change to it, stay as they are. A
+  // refused file never becomes the document's, so opening it again reads it again.
   if (IsSameFile(m_document.GetPathName(), path)) return true;
   if (!SaveModified()) return false;
 
@@ -53,7 +54,14 @@ bool CSingleDocTemplate::LoadDocument(std::span<const std::uint8_t> bytes, std::
     return false;
   }
   m_document.SetModifiedFlag(false);
-  m_document.SetPathName(path);
+  if (m_document.IsEmpty()) {
+    // Refused (the document has said why, or had nothing to say for an empty
+    // file): the window must not name a file whose design it does not show.
+    m_document.ClearPathName();
+    m_document.SetTitle(kUntitledTitle);
+  } else {
+    m_document.SetPathName(path);
+  }
   m_host.OnInitialUpdate();
   return true;
 }
@@ -87,7 +95,7 @@ bool CSingleDocTemplate::SaveModified() {
   const std::string prompt = "Save changes to " + m_document.GetTitle() + "?";
   switch (ShowMessageBox(prompt, kAppTitle, MB_YESNOCANCEL | MB_ICONQUESTION, MessageOwner::MainWindow)) {
     case IDYES:
-      return DoFileSave();
+      return OnFileSave();
     case IDNO:
       return true;
     default:
@@ -95,7 +103,7 @@ bool CSingleDocTemplate::SaveModified() {
   }
 }
 
-bool CSingleDocTemplate::DoFileSave() {
+bool CSingleDocTemplate::OnFileSave() {
   std::string path = m_document.GetPathName();
   if (path.empty() || !IsWritableFile(path)) {
     const std::optional<std::string> chosen = m_host.PromptSaveAsPath();

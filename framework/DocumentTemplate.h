@@ -31,11 +31,18 @@ public:
 
   // Opens a file into the document: File > Open, a recent file, a dropped file
   // or the command line. Returns false when the open failed or was cancelled.
+  // A file the document refuses (it stays empty) counts as opened, but leaves
+  // the empty untitled document: neither the path nor the title is the file's.
   bool OpenDocumentFile(const std::string& path);
 
   // Loads bytes already read from a file (the whole file, or the part the
   // document asks for) as if opened from path. Returns false when it failed.
   bool LoadDocument(std::span<const std::uint8_t> bytes, std::uint64_t fileLength, const std::string& path);
+
+  // Saves the document to its own file; without one, or when that file cannot
+  // be written, asks where to save it first. Returns false when the user
+  // cancelled or the save failed.
+  bool OnFileSave();
 
   // Stores the document into path, keeping the old file whole on failure, and
   // makes path the document's file. Returns false (after telling the user) on failure.
@@ -48,7 +55,6 @@ public:
   CDocument& GetDocument() { return m_document; }
 
 private:
-  bool DoFileSave();
   void ReportFailure(const CException& failure);
 
   CDocument& m_document;

@@ -32,6 +32,8 @@ public:
 
   void Serialize(CArchive& ar) override;
   void DeleteContents() override;
+  // No design buffer: nothing loaded, a file refused, or a file with an empty body.
+  bool IsEmpty() const override { return !m_pData; }
   std::uint64_t MaxLoadLength() const override;
 
   // Builds the segment array from the design buffer's track list, brings a

@@ -15,13 +15,15 @@
 namespace {
 
 // A document that holds its file's bytes; a file starting with '!' is cut short
-// on purpose, to stand for any framework failure while loading.
+// on purpose, to stand for any framework failure while loading, and one
+// starting with '?' is refused, as a document refuses a file it cannot use.
 class BytesDocument : public CDocument {
 public:
   void DeleteContents() override {
     content.clear();
     ++deletions;
   }
+  bool IsEmpty() const override { return content.empty(); }
   void Serialize(CArchive& ar) override {
     if (ar.IsStoring()) {
       ar.WriteBytes(content);
@@ -30,6 +32,7 @@ public:
     const auto bytes = ar.ReadBytes(std::size_t(ar.GetLength()));
     content.assign(bytes.begin(), bytes.end());
     if (!content.empty() && content[0] == '!') ar.ReadBytes(1);
+    if (!content.empty() && content[0] == '?') DeleteContents();
   }
 
   Bytes content;
@@ -85,9 +88,34 @@ TEST_F(DocumentTemplateTest, NamesDifferingOnlyInCaseAreDifferentFiles) {
 }
 
 TEST_F(DocumentTemplateTest, EmptyFileIsNotSerialized) {
+  const int deletions = doc.deletions;
   ASSERT_TRUE(docTemplate.OpenDocumentFile(Design("empty.td4", {})));
-  EXPECT_EQ(doc.GetTitle(), "empty.td4");
+  EXPECT_EQ(doc.deletions, deletions + 1);  // only the emptying before every load
   EXPECT_EQ(host.initialUpdates, 2);
+}
+
+// A file the document refuses counts as opened, but the document stays the
+// empty untitled one: the file's name is not shown, and opening it again
+// (after it was mended, or to answer differently) reads it again.
+TEST_F(DocumentTemplateTest, RefusedFileLeavesTheUntitledDocument) {
+  for (const Bytes& refused : {Bytes{'?', 1}, Bytes{}}) {
+    ASSERT_TRUE(docTemplate.OpenDocumentFile(Design("kept.td4", {5})));
+    const std::string path = Design("refused.td4", refused);
+    const int updates = host.initialUpdates;
+
+    EXPECT_TRUE(docTemplate.OpenDocumentFile(path));
+    EXPECT_TRUE(doc.content.empty());
+    EXPECT_EQ(doc.GetTitle(), kUntitledTitle);
+    EXPECT_EQ(doc.GetPathName(), "");
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(host.initialUpdates, updates + 1);
+
+    Design("refused.td4", {1, 2});
+    EXPECT_TRUE(docTemplate.OpenDocumentFile(path));
+    EXPECT_EQ(doc.content, (Bytes{1, 2}));
+    EXPECT_EQ(doc.GetPathName(), path);
+  }
+  EXPECT_TRUE(boxes.Shown().empty());
 }
 
 TEST_F(DocumentTemplateTest, MissingFileIsReportedAndTheDocumentKept) {
@@ -160,6 +188,28 @@ TEST_F(DocumentTemplateTest, YesForAFileThatIsGoneAsksWhereToSave) {
   EXPECT_TRUE(docTemplate.SaveModified());
   EXPECT_EQ(ReadFileBytes(folder.Path("elsewhere.td4")), Bytes{1});
   EXPECT_EQ(doc.GetTitle(), "elsewhere.td4");
+}
+
+TEST_F(DocumentTemplateTest, SaveWritesTheOwnFileOrAsksWhereWithoutOne) {
+  doc.content = {3};
+  host.saveAsAnswer.reset();
+  EXPECT_FALSE(docTemplate.OnFileSave());
+  EXPECT_EQ(host.saveAsPrompts, 1);
+  EXPECT_TRUE(folder.Entries().empty());
+
+  const std::string named = folder.Path("named.td4");
+  host.saveAsAnswer = named;
+  EXPECT_TRUE(docTemplate.OnFileSave());
+  EXPECT_EQ(ReadFileBytes(named), Bytes{3});
+  EXPECT_EQ(doc.GetTitle(), "named.td4");
+
+  doc.content = {4};
+  doc.SetModifiedFlag(true);
+  EXPECT_TRUE(docTemplate.OnFileSave());
+  EXPECT_EQ(host.saveAsPrompts, 2);
+  EXPECT_EQ(ReadFileBytes(named), Bytes{4});
+  EXPECT_FALSE(doc.IsModified());
+  EXPECT_EQ(host.titleChanges, 2);
 }
 
 TEST_F(DocumentTemplateTest, FailedSaveKeepsTheFileAndTheUnsavedChanges) {

@@ -79,7 +79,9 @@ TEST(DocumentLoadTest, WrongTrailerAnsweredNoEmptiesTheDocumentButTheOpenSucceed
   EXPECT_EQ(fixture.doc.m_pData, nullptr);
   EXPECT_EQ(fixture.doc.m_nSegments, 0);
   EXPECT_EQ(fixture.doc.m_bBadChecksum, 1);
-  EXPECT_EQ(fixture.doc.GetTitle(), "bad.td4");
+  // The refused file is not the document's: it stays untitled.
+  EXPECT_EQ(fixture.doc.GetTitle(), kUntitledTitle);
+  EXPECT_EQ(fixture.doc.GetPathName(), "");
 }
 
 TEST(DocumentLoadTest, WrongTrailerAnsweredYesLoadsAsUnknownEdition) {
@@ -141,7 +143,7 @@ TEST(DocumentLoadTest, EmptyFileIsNotReadAndCountsAsOpened) {
   EXPECT_TRUE(boxes.Shown().empty());
   EXPECT_EQ(fixture.doc.m_pData, nullptr);
   EXPECT_EQ(fixture.doc.m_bBadChecksum, 1);
-  EXPECT_EQ(fixture.doc.GetTitle(), "empty.td4");
+  EXPECT_EQ(fixture.doc.GetTitle(), kUntitledTitle);
 }
 
 // Files that end before the unpacker has what it needs: each must end with the
