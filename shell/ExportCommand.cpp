@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "framework/AppInfo.h"
 #include "framework/MessageBox.h"
 #include "listing/ExportFile.h"
 #include "shell/DecoderView.h"
@@ -20,6 +21,13 @@ QString InitialExportName(const CDecoderDoc& document) {
   const QString textName = QFileInfo(title).completeBaseName() + QStringLiteral(".txt");
   return QFileInfo(QFile::decodeName(path.c_str())).dir().filePath(textName);
 }
+
+// The export itself worked; only the desktop could not open it.
+void ReportLaunchFailure(const QString& path) {
+  ShowMessageBox("The track list was written to " + path.toStdString() +
+                     ", but no program could be found to open it.",
+                 kAppTitle, MB_OK | MB_ICONINFORMATION, MessageOwner::View);
+}
 }  // namespace
 
 void CDecoderView::OnExport() {
@@ -30,6 +38,6 @@ void CDecoderView::OnExport() {
   const QString path = dialog.GetPathName();
   // The writer reports its own failures; only a file written and closed is opened.
   if (ExportListing(m_document, m_nStartElevation, QFile::encodeName(path).toStdString()) &&
-      dialog.m_bOpenAfterExport)
-    m_pFileLauncher->Launch(path);
+      dialog.m_bOpenAfterExport && !m_pFileLauncher->Launch(path))
+    ReportLaunchFailure(path);
 }

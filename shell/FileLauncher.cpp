@@ -6,7 +6,7 @@
 namespace {
 class DesktopLauncher : public IFileLauncher {
 public:
-  void Launch(const QString& path) override { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
+  bool Launch(const QString& path) override { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
 };
 }  // namespace
 

@@ -26,8 +26,12 @@ const char* const kHillExport =
 
 class RecordingLauncher : public IFileLauncher {
 public:
-  void Launch(const QString& path) override { launched << path; }
+  bool Launch(const QString& path) override {
+    launched << path;
+    return opens;
+  }
   QStringList launched;
+  bool opens = true;  // false: the desktop has no program for the file
 };
 
 QStringList Items(const QComboBox& box) {
@@ -96,6 +100,7 @@ private slots:
   void cancelWritesAndLaunchesNothing();
   void replacesAnExistingFileWhole();
   void reportsAFileThatCannotBeCreated();
+  void saysSoWhenNoProgramOpensTheExport();
 };
 
 void ExportDlgTest::offersATextFileNamedAfterTheDesign() {
@@ -183,6 +188,25 @@ void ExportDlgTest::reportsAFileThatCannotBeCreated() {
     QVERIFY(shell.launcher.launched.isEmpty());
   }
   QCOMPARE(shell.messages.Shown().size(), std::size_t(2));
+}
+
+void ExportDlgTest::saysSoWhenNoProgramOpensTheExport() {
+  ExportFixture shell;
+  shell.launcher.opens = false;
+  const std::string path = shell.folder.Path("list.txt");
+
+  shell.Export({path, true});
+
+  QCOMPARE(ReadAll(path), QByteArray(kHillExport));
+  QCOMPARE(shell.launcher.launched, QStringList({QString::fromStdString(path)}));
+  QCOMPARE(shell.messages.Texts(), std::vector<std::string>({"The track list was written to " + path +
+                                                             ", but no program could be found to open it."}));
+  QCOMPARE(shell.messages.Shown().back().caption, "Tivora Track Decoder");
+  QCOMPARE(shell.messages.Shown().back().type, unsigned(MB_OK | MB_ICONINFORMATION));
+
+  // Without the box checked nothing is launched, so there is nothing to report.
+  shell.Export({path, false});
+  QCOMPARE(shell.messages.Shown().size(), std::size_t(1));
 }
 
 QTEST_MAIN(ExportDlgTest)
