@@ -15,5 +15,13 @@ std::unique_ptr<QSettings> OpenAppSettings();
 inline constexpr const char* kNoWarningKey = "Settings/NoWarning";
 // Section "Settings", value "ElevationProfile": 0 hides the elevation profile; absent shows it.
 inline constexpr const char* kElevationProfileKey = "Settings/ElevationProfile";
+// Section "Settings", values "WindowGeometry" and "WindowState": the main
+// window's size and place, and its toolbar, as Qt saves them.
+inline constexpr const char* kWindowGeometryKey = "Settings/WindowGeometry";
+inline constexpr const char* kWindowStateKey = "Settings/WindowState";
+// Section "Settings", value "Panes": the split between segment list and elevation profile.
+inline constexpr const char* kPanesKey = "Settings/Panes";
+// Section "Settings", value "StatusBar": 0 hides the status bar; absent shows it.
+inline constexpr const char* kStatusBarKey = "Settings/StatusBar";
 // The recent files, as "File1", "File2", ... in this section.
 inline constexpr const char* kRecentFileSection = "Recent File List";

@@ -13,6 +13,7 @@
 #include "shell/RecentFileList.h"
 #include "shell/RecentFileMenu.h"
 #include "shell/WarningDlg.h"
+#include "shell/WindowLayout.h"
 
 CDecoderApp::CDecoderApp(IFileDialogs& fileDialogs) : m_fileDialogs(fileDialogs) {}
 
@@ -52,6 +53,9 @@ void CDecoderApp::CreateMainFrame() {
   profile->setChecked(m_pSettings->value(QString::fromUtf8(kElevationProfileKey), 1).toInt() != 0);
   connect(profile, &QAction::toggled, this,
           [this](bool shown) { m_pSettings->setValue(QString::fromUtf8(kElevationProfileKey), shown ? 1 : 0); });
+
+  RestoreWindowLayout(*m_pMainWnd, *m_pSettings);
+  connect(m_pMainWnd.get(), &CMainFrame::closing, this, [this] { SaveWindowLayout(*m_pMainWnd, *m_pSettings); });
 
   auto* recentFiles = new RecentFileMenu(m_pMainWnd->FileMenu(), *commands.fileRecentFile, *m_pRecentFileList);
   connect(recentFiles, &RecentFileMenu::fileChosen, this, &CDecoderApp::OnOpenRecentFile);

@@ -5,13 +5,16 @@
 #include <QAction>
 #include <QLabel>
 #include <QResizeEvent>
+#include <QUndoStack>
 
 #include "framework/MessageBox.h"
 #include "shell/DialogUnits.h"
 #include "shell/ElevationDlg.h"
 #include "shell/SegmentListBox.h"
+#include "shell/ViewCommands.h"
 #include "trackfile/DecoderDoc.h"
 #include "trackfile/TrackCommands.h"
+#include "trackfile/TrackState.h"
 
 namespace {
 // Where the listing's columns line up: the count, the text, and a further stop
@@ -19,21 +22,34 @@ namespace {
 const std::vector<int> kListTabStops = {36, 50, 64};
 }  // namespace
 
-CDecoderView::CDecoderView(CDecoderDoc& document, QWidget* parent) : QWidget(parent), m_document(document) {
+CDecoderView::CDecoderView(CDecoderDoc& document, QUndoStack& undoStack, QWidget* parent)
+    : QWidget(parent), m_document(document), m_undoStack(undoStack) {
   // The form's controls in dialog units, in the order of its tab sequence.
   AddCaption("Ride Type:", 4, 4, 39, 8);
-  m_wndRideType = AddStatic("<No file loaded>", 66, 4, 95, 8);
+  m_wndRideType = AddStatic("", 66, 4, 95, 8);
   AddCaption("Vehicle Type:", 4, 13, 44, 8);
   m_wndVehicleType = AddStatic("", 66, 13, 95, 8);
   AddCaption("Operating Mode:", 4, 22, 54, 8);
   m_wndOperatingMode = AddStatic("", 66, 22, 95, 8);
   AddCaption("File Format:", 4, 31, 62, 8);
-  m_wndFileFormat = AddStatic("<unknown>", 66, 31, 95, 8);
-  m_wndSegmentCount = AddStatic("Track Segments:", 4, 43, 157, 8);
+  m_wndFileFormat = AddStatic("", 66, 31, 95, 8);
+  m_wndSegmentCount = AddStatic("", 4, 43, 157, 8);
+  ShowNoDesign();
 
   m_wndSegmentList = new SegmentListBox(this);
   m_wndSegmentList->setGeometry(DialogUnits(fontMetrics()).Rect(4, 53, 157, 92));
   m_wndSegmentList->SetTabStops(kListTabStops);
+
+  connect(&m_undoStack, &QUndoStack::indexChanged, this, &CDecoderView::SyncModifiedFlag);
+  connect(&m_undoStack, &QUndoStack::cleanChanged, this, &CDecoderView::SyncModifiedFlag);
+}
+
+void CDecoderView::ShowNoDesign() {
+  m_wndRideType->setText(QStringLiteral("<No file loaded>"));
+  m_wndVehicleType->clear();
+  m_wndOperatingMode->clear();
+  m_wndFileFormat->setText(QStringLiteral("<unknown>"));
+  m_wndSegmentCount->setText(QStringLiteral("Track Segments:"));
 }
 
 QLabel* CDecoderView::AddStatic(const char* text, int x, int y, int width, int height) {
@@ -51,7 +67,12 @@ void CDecoderView::AddCaption(const char* text, int x, int y, int width, int hei
   caption->resize(std::max(caption->width(), caption->sizeHint().width()), caption->height());
 }
 
-void CDecoderView::OnInitialUpdate() { OnUpdate(); }
+void CDecoderView::OnInitialUpdate() {
+  m_undoStack.clear();
+  OnUpdate();
+}
+
+void CDecoderView::OnDocumentSaved() { m_undoStack.setClean(); }
 
 void CDecoderView::OnUpdate() {
   ListTrack();
@@ -61,22 +82,43 @@ void CDecoderView::OnUpdate() {
 void CDecoderView::OnSetElevation() {
   CElevationDlg dialog(window());
   dialog.m_nElevation = m_nStartElevation;
-  if (dialog.DoModal() != IDOK) return;
+  if (dialog.DoModal() != IDOK || dialog.m_nElevation == m_nStartElevation) return;
+  m_undoStack.push(new CStartElevationCommand(*this, m_nStartElevation, dialog.m_nElevation));
+}
 
+void CDecoderView::OnMirrorTrack() { RunTrackCommand(QStringLiteral("Mirror Track"), RunMirrorTrackCommand); }
+
+void CDecoderView::OnReverseTrack() { RunTrackCommand(QStringLiteral("Reverse Track"), RunReverseTrackCommand); }
+
+void CDecoderView::RunTrackCommand(const QString& text, bool (*command)(CDecoderDoc&)) {
+  TrackState before = CaptureTrackState(m_document);
+  if (command(m_document)) {
+    TrackState after = CaptureTrackState(m_document);
+    // Pushing shows the new state; a track that came out as it was has nothing to undo.
+    if (after != before) m_undoStack.push(new CTrackCommand(text, *this, std::move(before), std::move(after)));
+  }
+  // Also when nothing was pushed: a track left as it was is no unsaved change.
+  SyncModifiedFlag();
+}
+
+void CDecoderView::ShowTrackState(const TrackState& state) {
+  RestoreTrackState(m_document, state);
+  RelistKeepingSelection();
+}
+
+void CDecoderView::ShowStartElevation(int elevation) {
+  m_nStartElevation = elevation;
+  RelistKeepingSelection();
+}
+
+void CDecoderView::RelistKeepingSelection() {
   const int selected = m_wndSegmentList->GetCurSel();
-  m_nStartElevation = dialog.m_nElevation;
   ListTrack();
-  if (selected >= 0) m_wndSegmentList->SetCurSel(selected);
-  emit documentChanged();
+  if (selected >= 0 && selected < m_wndSegmentList->GetCount()) m_wndSegmentList->SetCurSel(selected);
 }
 
-void CDecoderView::OnMirrorTrack() {
-  if (RunMirrorTrackCommand(m_document)) ListTrack();
-  emit documentChanged();
-}
-
-void CDecoderView::OnReverseTrack() {
-  if (RunReverseTrackCommand(m_document)) ListTrack();
+void CDecoderView::SyncModifiedFlag() {
+  m_document.SetModifiedFlag(TrackChangedSinceSave(m_undoStack));
   emit documentChanged();
 }
 
@@ -102,7 +144,16 @@ void CDecoderView::OnSize(int cx, int cy) {
   }
 }
 
+QSize CDecoderView::minimumSizeHint() const {
+  // The list's top stays where the form put it; below it the list and its 2-pixel margin.
+  const int listTop = m_wndSegmentList->geometry().top();
+  return {0, listTop + m_wndSegmentList->HeightForLines(kMinListedLines) + 2};
+}
+
 void CDecoderView::ListTrack() {
+  // The listing leaves the texts alone when there is no design; they must not
+  // go on showing a design that was closed or refused.
+  if (!m_document.m_pData) ShowNoDesign();
   ListTrackToScreen(m_document, m_nStartElevation, *this);
   m_wndSegmentList->AddStrings(m_listedLines);
   m_listedLines.clear();

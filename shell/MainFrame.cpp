@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 
 #include "framework/AppInfo.h"
@@ -32,15 +33,19 @@ QIcon ThemeIcon(const char* name, const QIcon& fallback) { return QIcon::fromThe
 
 CMainFrame::CMainFrame(IFileDialogs& fileDialogs)
     : m_fileDialogs(fileDialogs),
-      m_pView(new CDecoderView(m_document, this)),
-      m_pProfileStrip(new CProfileStrip(this)) {
-  // The profile keeps its height; the list takes what the window gains.
-  auto* panes = new QSplitter(Qt::Vertical, this);
-  panes->addWidget(m_pView);
-  panes->addWidget(m_pProfileStrip);
-  panes->setStretchFactor(0, 1);
-  panes->setChildrenCollapsible(false);
-  setCentralWidget(panes);
+      m_pView(new CDecoderView(m_document, m_undoStack, this)),
+      m_pProfileStrip(new CProfileStrip(this)),
+      m_pPanes(new QSplitter(Qt::Vertical, this)) {
+  // The profile keeps its height; the list takes what the window gains. When
+  // room runs short the list keeps its lines and the profile gives way, and
+  // the user may drag it shut.
+  m_pPanes->setObjectName(QStringLiteral("Panes"));
+  m_pPanes->addWidget(m_pView);
+  m_pPanes->addWidget(m_pProfileStrip);
+  m_pPanes->setStretchFactor(0, 1);
+  m_pPanes->setCollapsible(0, false);
+  m_pPanes->setCollapsible(1, true);
+  setCentralWidget(m_pPanes);
   setMinimumSize(kMinWidth, kMinHeight);
   resize(kStartSize);
   CreateMenus();
@@ -54,13 +59,16 @@ CMainFrame::CMainFrame(IFileDialogs& fileDialogs)
 
 void CMainFrame::CreateMenus() {
   m_pFileMenu = menuBar()->addMenu(QStringLiteral("&File"));
-  m_pFileMenu->addActions({m_commands.fileNew, m_commands.fileOpen, m_commands.fileSaveAs, m_commands.fileExport});
+  m_pFileMenu->addActions(
+      {m_commands.fileNew, m_commands.fileOpen, m_commands.fileSave, m_commands.fileSaveAs, m_commands.fileExport});
   m_pFileMenu->addSeparator();
   m_pFileMenu->addAction(m_commands.fileRecentFile);
   m_pFileMenu->addSeparator();
   m_pFileMenu->addAction(m_commands.appExit);
 
   QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+  edit->addActions({m_commands.editUndo, m_commands.editRedo});
+  edit->addSeparator();
   edit->addActions({m_commands.editSetElevation, m_commands.editMirrorTrack, m_commands.editReverseTrack});
 
   QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
@@ -77,7 +85,10 @@ void CMainFrame::CreateMenus() {
 void CMainFrame::CreateToolBar() {
   m_commands.fileNew->setIcon(ThemeIcon("document-new", BlankPageImage()));
   m_commands.fileOpen->setIcon(ThemeIcon("document-open", OpenFolderImage()));
+  m_commands.fileSave->setIcon(ThemeIcon("document-save", style()->standardIcon(QStyle::SP_DialogSaveButton)));
   m_commands.fileSaveAs->setIcon(ThemeIcon("document-save-as", DiskImage()));
+  m_commands.editUndo->setIcon(QIcon::fromTheme(QStringLiteral("edit-undo")));
+  m_commands.editRedo->setIcon(QIcon::fromTheme(QStringLiteral("edit-redo")));
   m_commands.appAbout->setIcon(ThemeIcon("help-about", QuestionMarkImage()));
 
   m_wndToolBar = addToolBar(QStringLiteral("Toolbar"));
@@ -86,7 +97,7 @@ void CMainFrame::CreateToolBar() {
   m_wndToolBar->setFloatable(true);
   m_wndToolBar->setAllowedAreas(Qt::AllToolBarAreas);
   m_wndToolBar->setIconSize(QSize(16, 16));
-  m_wndToolBar->addActions({m_commands.fileNew, m_commands.fileOpen, m_commands.fileSaveAs});
+  m_wndToolBar->addActions({m_commands.fileNew, m_commands.fileOpen, m_commands.fileSave, m_commands.fileSaveAs});
   m_wndToolBar->addSeparator();
   m_wndToolBar->addAction(m_commands.appAbout);
 }
@@ -99,13 +110,14 @@ void CMainFrame::CreateStatusBar() {
 
 void CMainFrame::RouteCommands() {
   connect(m_commands.fileOpen, &QAction::triggered, this, &CMainFrame::OnFileOpen);
+  connect(m_commands.fileSave, &QAction::triggered, this, &CMainFrame::OnFileSave);
   connect(m_commands.fileSaveAs, &QAction::triggered, this, &CMainFrame::OnFileSaveAs);
   connect(m_commands.appExit, &QAction::triggered, this, &QWidget::close);
   connect(m_commands.editSetElevation, &QAction::triggered, m_pView, &CDecoderView::OnSetElevation);
   connect(m_commands.editMirrorTrack, &QAction::triggered, m_pView, &CDecoderView::OnMirrorTrack);
   connect(m_commands.editReverseTrack, &QAction::triggered, m_pView, &CDecoderView::OnReverseTrack);
   connect(m_commands.fileExport, &QAction::triggered, m_pView, &CDecoderView::OnExport);
-  connect(m_pView, &CDecoderView::documentChanged, this, &CMainFrame::UpdateCommandUI);
+  connect(m_pView, &CDecoderView::documentChanged, this, &CMainFrame::OnDocumentChanged);
 
   for (auto [command, bar] : {std::pair<QAction*, QWidget*>{m_commands.viewToolbar, m_wndToolBar},
                               std::pair<QAction*, QWidget*>{m_commands.viewStatusBar, statusBar()},
@@ -138,14 +150,25 @@ void CMainFrame::LinkProfileStrip() {
 }
 
 void CMainFrame::UpdateCommandUI() {
+  m_pView->OnUpdateFileSaveAs(*m_commands.fileSave);
   m_pView->OnUpdateFileSaveAs(*m_commands.fileSaveAs);
   m_pView->OnUpdateTrackCommand(*m_commands.fileExport);
   m_pView->OnUpdateTrackCommand(*m_commands.editMirrorTrack);
   m_pView->OnUpdateTrackCommand(*m_commands.editReverseTrack);
 }
 
+void CMainFrame::OnDocumentChanged() {
+  UpdateCaption();
+  UpdateCommandUI();
+}
+
 void CMainFrame::UpdateCaption() {
-  setWindowTitle(QString::fromStdString(m_document.GetTitle()) + QStringLiteral(" - ") + QString::fromUtf8(kAppTitle));
+  // Qt shows "*" at the "[*]" while the window is modified, and nothing otherwise;
+  // a "[*]" in the file's own name is doubled so that it shows as it is written.
+  QString title = QString::fromStdString(m_document.GetTitle());
+  title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+  setWindowTitle(title + QStringLiteral("[*] - ") + QString::fromUtf8(kAppTitle));
+  setWindowModified(m_document.IsModified());
 }
 
 void CMainFrame::AnnounceDocumentFile() {
@@ -157,6 +180,8 @@ void CMainFrame::OnFileOpen() {
   const std::optional<QString> path = m_fileDialogs.ChooseFileToOpen(this, DesignFileDialog());
   if (path) m_docTemplate.OpenDocumentFile(QFile::encodeName(*path).toStdString());
 }
+
+void CMainFrame::OnFileSave() { m_docTemplate.OnFileSave(); }
 
 void CMainFrame::OnFileSaveAs() {
   if (const std::optional<std::string> path = PromptSaveAsPath()) m_docTemplate.DoSave(*path);
@@ -178,14 +203,14 @@ void CMainFrame::OnInitialUpdate() {
 }
 
 void CMainFrame::OnTitleChanged() {
+  m_pView->OnDocumentSaved();
   UpdateCaption();
   UpdateCommandUI();
   AnnounceDocumentFile();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-  if (m_docTemplate.SaveModified())
-    event->accept();
-  else
-    event->ignore();
+  if (!m_docTemplate.SaveModified()) return event->ignore();
+  emit closing();
+  event->accept();
 }

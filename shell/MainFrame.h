@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QUndoStack>
 #include <optional>
 #include <string>
 
@@ -12,11 +13,13 @@ class CDecoderView;
 class CProfileStrip;
 class IFileDialogs;
 class QMenu;
+class QSplitter;
 class QToolBar;
 
 // The program's one main window: menu bar, toolbar, status bar and the decoder
 // view, around the one document. It runs the open and save sequences for the
-// document and keeps the caption and the commands' enabling up to date.
+// document and keeps the caption, with its mark for unsaved changes, and the
+// commands' enabling up to date.
 class CMainFrame : public QMainWindow, private IDocumentHost {
   Q_OBJECT
 public:
@@ -32,12 +35,17 @@ public:
   CDecoderView& GetView() const { return *m_pView; }
   // The elevation profile below the view's segment list.
   CProfileStrip& GetProfileStrip() const { return *m_pProfileStrip; }
+  // The splitter between the view and the profile.
+  QSplitter& Panes() const { return *m_pPanes; }
+  // The changes that Edit > Undo and Redo step through.
+  QUndoStack& UndoStack() { return m_undoStack; }
   const FrameCommands& Commands() const { return m_commands; }
   // The File menu; recent files are listed at the place of Commands().fileRecentFile.
   QMenu& FileMenu() const { return *m_pFileMenu; }
   QToolBar& ToolBar() const { return *m_wndToolBar; }
 
   void OnFileOpen();
+  void OnFileSave();
   void OnFileSaveAs();
 
   // Enables each command as the document now allows.
@@ -46,6 +54,8 @@ public:
 signals:
   // The document now belongs to this file, opened or saved under it.
   void documentFileChanged(const QString& path);
+  // The user is closing the window and has not cancelled: it is still on screen.
+  void closing();
 
 protected:
   // Closing runs the save question first; Cancel keeps the window open.
@@ -57,6 +67,7 @@ private:
   void CreateStatusBar();
   void RouteCommands();
   void LinkProfileStrip();
+  void OnDocumentChanged();
   void UpdateCaption();
   void AnnounceDocumentFile();
 
@@ -67,9 +78,11 @@ private:
   IFileDialogs& m_fileDialogs;
   CDecoderDoc m_document;
   CSingleDocTemplate m_docTemplate{m_document, *this};
-  FrameCommands m_commands{this};
+  QUndoStack m_undoStack;
+  FrameCommands m_commands{this, m_undoStack};
   CDecoderView* m_pView;
   CProfileStrip* m_pProfileStrip;
+  QSplitter* m_pPanes;
   QMenu* m_pFileMenu = nullptr;
   QToolBar* m_wndToolBar = nullptr;
 };

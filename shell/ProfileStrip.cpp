@@ -76,7 +76,9 @@ QString CProfileStrip::SegmentTip(int segment) const {
 
 QSize CProfileStrip::sizeHint() const { return {600, 180}; }
 
-QSize CProfileStrip::minimumSizeHint() const { return {200, 120}; }
+// The least height that still shows a plot between the labels above and below
+// it; the segment list keeps its lines before the profile gets more.
+QSize CProfileStrip::minimumSizeHint() const { return {200, 90}; }
 
 bool CProfileStrip::event(QEvent* event) {
   if (event->type() != QEvent::ToolTip) return QWidget::event(event);

@@ -1,6 +1,7 @@
 #include "shell/SegmentListBox.h"
 
 #include <QStringListModel>
+#include <QStyle>
 
 #include "shell/DialogUnits.h"
 #include "shell/TabStopDelegate.h"
@@ -45,4 +46,14 @@ void SegmentListBox::SetCurSel(int index) {
   const QModelIndex line = m_pLines->index(index);
   setCurrentIndex(line);
   scrollTo(line);
+}
+
+int SegmentListBox::HeightForLines(int lines) const {
+  // Measured as the list measures a line of its own, so it holds with any style and font.
+  QStyleOptionViewItem option;
+  initViewItemOption(&option);
+  option.features |= QStyleOptionViewItem::HasDisplay;
+  option.text = QStringLiteral("0");
+  const int line = style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this).height();
+  return lines * line + 2 * frameWidth();
 }

@@ -29,6 +29,9 @@ public:
   int GetCurSel() const;
   void SetCurSel(int index);
 
+  // The height that shows this many whole lines, frame included.
+  int HeightForLines(int lines) const;
+
   TabStopDelegate& Columns() const { return *m_pColumns; }
 
 private:

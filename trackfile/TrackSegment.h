@@ -9,4 +9,6 @@ struct TrackSegment {
   std::uint8_t flags;
   std::int32_t startElevation;
   std::int32_t endElevation;
+
+  bool operator==(const TrackSegment&) const = default;
 };

@@ -2,6 +2,7 @@
 #include <QGuiApplication>
 
 #include "shell/DialogUnits.h"
+#include "shell/ProfileStrip.h"
 #include "shell/TabStopDelegate.h"
 #include "tests/shell/ShellFixture.h"
 #include "vocabulary/SegmentCodes.h"
@@ -31,9 +32,10 @@ class DecoderViewTest : public QObject {
 private slots:
   void showsTheTemplateUntilADesignIsOpened();
   void enablesCommandsByWhatTheDocumentHolds();
-  void refusedFileEmptiesTheListButKeepsTheTexts();
+  void failedOrRefusedOpenShowsTheEmptyForm();
+  void openingARefusedFileAgainAsksAgain();
   void stretchesListAndNameFieldsWithTheWindow();
-  void mirrorRelistsWithoutAsking();
+  void mirrorAndReverseRelistKeepingTheSelectedLine();
   void reverseAsksAboutOpenCircuitsAndRefusesChainLifts();
   void copiesTheSelectedLineExactly();
   void linesUpColumnsAtTheTabStops();
@@ -44,7 +46,7 @@ void DecoderViewTest::showsTheTemplateUntilADesignIsOpened() {
   ShellFixture shell;
   QCOMPARE(shell.Texts(), QStringList({"<No file loaded>", "", "", "Track Segments:", "<unknown>"}));
   QVERIFY(shell.Lines().isEmpty());
-  QCOMPARE(shell.frame.windowTitle(), "Untitled - Tivora Track Decoder");
+  QCOMPARE(ShownCaption(shell.frame), "Untitled - Tivora Track Decoder");
 
   shell.OpenDesign(ClimbingCircuit(), "climb.td4");
 
@@ -54,7 +56,7 @@ void DecoderViewTest::showsTheTemplateUntilADesignIsOpened() {
                                        "Continuous Circuit Mode", "Track segments (7 total):", "Original Tivora"}));
   QCOMPARE(shell.Lines(), kClimbingCircuitLines);
   QCOMPARE(shell.List().GetCurSel(), 0);
-  QCOMPARE(shell.frame.windowTitle(), "climb.td4 - Tivora Track Decoder");
+  QCOMPARE(ShownCaption(shell.frame), "climb.td4 - Tivora Track Decoder");
   QVERIFY(shell.messages.Shown().empty());
 }
 
@@ -88,20 +90,61 @@ void DecoderViewTest::enablesCommandsByWhatTheDocumentHolds() {
   }
 }
 
-void DecoderViewTest::refusedFileEmptiesTheListButKeepsTheTexts() {
+void DecoderViewTest::failedOrRefusedOpenShowsTheEmptyForm() {
+  std::vector<std::uint8_t> withoutEndCode = BuildDesign(ClimbingCircuit());
+  withoutEndCode.resize(60);  // the track list stops after two entries
+  std::vector<std::uint8_t> wrongChecksum = BuildDesignFile(ClimbingCircuit());
+  wrongChecksum.back() ^= 0x5A;
+  const std::string unexpected = "Unexpected file format.";
+  const struct {
+    const char* name;
+    std::vector<std::uint8_t> file;
+    std::string message;  // the start of the one message shown; empty: none
+  } cases[] = {
+      // A literal run claims six bytes, but the file ends after four of them.
+      {"cut short", {0x05, 1, 2, 3, 4, 5}, unexpected},
+      {"three random bytes", {0x3A, 0x91, 0x07}, unexpected},
+      {"hedge maze", BuildDesignFile(Design({{kLevel}, {kLeftCurve}}, RideType::HedgeMaze)),
+       "Hedge mazes are not supported"},
+      {"no end code", PackDesignFile(withoutEndCode), "Error processing track data."},
+      {"wrong checksum, answered No", wrongChecksum, "Checksum calculation failed."},
+      {"empty file", {}, ""},
+  };
+  for (const auto& c : cases) {
+    ShellFixture shell;
+    shell.OpenDesign(ClimbingCircuit());
+
+    shell.Open(shell.folder.Write("refused.td4", c.file));
+
+    const std::vector<std::string> shown = shell.messages.Texts();
+    QVERIFY2(shown.size() == (c.message.empty() ? 0u : 1u), c.name);
+    QVERIFY2(c.message.empty() || shown[0].starts_with(c.message), c.name);
+    QVERIFY2(shell.Texts() == QStringList({"<No file loaded>", "", "", "Track Segments:", "<unknown>"}), c.name);
+    QVERIFY2(shell.Lines().isEmpty(), c.name);
+    QVERIFY2(shell.frame.GetProfileStrip().GetProfile().segments.empty(), c.name);
+    QVERIFY2(ShownCaption(shell.frame) == "Untitled - Tivora Track Decoder", c.name);
+    const FrameCommands& commands = shell.frame.Commands();
+    for (QAction* command : {commands.fileSave, commands.fileSaveAs, commands.fileExport, commands.editMirrorTrack,
+                             commands.editReverseTrack})
+      QVERIFY2(!command->isEnabled(), c.name);
+  }
+}
+
+void DecoderViewTest::openingARefusedFileAgainAsksAgain() {
   ShellFixture shell;
-  shell.OpenDesign(ClimbingCircuit());
-  const QStringList texts = shell.Texts();
-
-  shell.OpenDesign(Design({{kLevel}, {kLeftCurve}}, RideType::HedgeMaze), "maze.td4");
-
-  QCOMPARE(shell.messages.Texts(), std::vector<std::string>{"Hedge mazes are not supported"});
+  std::vector<std::uint8_t> file = BuildDesignFile(ClimbingCircuit());
+  file.back() ^= 0x5A;
+  const std::string path = shell.folder.Write("damaged.td4", file);
+  shell.messages.Answer(IDNO);
+  shell.Open(path);
   QVERIFY(shell.Lines().isEmpty());
-  QCOMPARE(shell.Texts(), texts);
-  QCOMPARE(shell.frame.windowTitle(), "maze.td4 - Tivora Track Decoder");
-  QVERIFY(!shell.frame.Commands().fileSaveAs->isEnabled());
-  QVERIFY(!shell.frame.Commands().editMirrorTrack->isEnabled());
-  QVERIFY(!shell.frame.Commands().editReverseTrack->isEnabled());
+
+  shell.messages.Answer(IDYES);
+  shell.Open(path);
+
+  QCOMPARE(shell.messages.Shown().size(), std::size_t(2));
+  QCOMPARE(shell.Lines(), kClimbingCircuitLines);
+  QCOMPARE(ShownCaption(shell.frame), "damaged.td4 - Tivora Track Decoder");
 }
 
 void DecoderViewTest::stretchesListAndNameFieldsWithTheWindow() {
@@ -130,14 +173,28 @@ void DecoderViewTest::stretchesListAndNameFieldsWithTheWindow() {
   QCOMPARE(shell.frame.minimumSize(), QSize(320, 400));
 }
 
-void DecoderViewTest::mirrorRelistsWithoutAsking() {
-  ShellFixture shell;
-  shell.OpenDesign(Design({{kLevel}, {kLeftCurve}, {kRightCurve}}));
+void DecoderViewTest::mirrorAndReverseRelistKeepingTheSelectedLine() {
+  const struct {
+    const char* name;
+    QAction* FrameCommands::*command;
+    QStringList lines;
+  } cases[] = {
+      {"mirror", &FrameCommands::editMirrorTrack,
+       {"1\t\tLevel (1)", "2\t\tRight-hand curve (1)", "3\t\tLeft-hand curve (1)"}},
+      {"reverse", &FrameCommands::editReverseTrack,
+       {"1\t\tLeft-hand curve (1)", "2\t\tRight-hand curve (1)", "3\t\tLevel (1)"}},
+  };
+  for (const auto& c : cases) {
+    ShellFixture shell;
+    shell.OpenDesign(Design({{kLevel}, {kLeftCurve}, {kRightCurve}}));
+    shell.List().SetCurSel(1);
 
-  shell.frame.Commands().editMirrorTrack->trigger();
+    (shell.frame.Commands().*c.command)->trigger();
 
-  QCOMPARE(shell.Lines(), QStringList({"1\t\tLevel (1)", "2\t\tRight-hand curve (1)", "3\t\tLeft-hand curve (1)"}));
-  QVERIFY(shell.messages.Shown().empty());
+    QVERIFY2(shell.Lines() == c.lines, c.name);
+    QVERIFY2(shell.List().GetCurSel() == 1, c.name);
+    QVERIFY2(shell.messages.Shown().empty(), c.name);
+  }
 }
 
 void DecoderViewTest::reverseAsksAboutOpenCircuitsAndRefusesChainLifts() {

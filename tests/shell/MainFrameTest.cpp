@@ -1,7 +1,13 @@
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QSignalSpy>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
+#include <filesystem>
+
+#include "shell/ElevationDlg.h"
+#include "shell/ProfileStrip.h"
 
 #include "tests/shell/ShellFixture.h"
 #include "tests/support/Bytes.h"
@@ -25,6 +31,9 @@ private slots:
   void offersTheMenusToolbarAndStatusBar();
   void asksToSaveChangesBeforeClosing();
   void saveAsWritesTheDesignUnderTheNewName();
+  void saveWritesTheDesignToItsOwnFile();
+  void captionMarksUnsavedChanges();
+  void listKeepsEightLinesAtTheMinimumSize();
 };
 
 void MainFrameTest::offersTheMenusToolbarAndStatusBar() {
@@ -32,8 +41,8 @@ void MainFrameTest::offersTheMenusToolbarAndStatusBar() {
   QMenuBar& menus = *shell.frame.menuBar();
   QCOMPARE(Texts(menus.actions(), &QAction::text), QStringList({"&File", "&Edit", "&View", "&Help"}));
   const QStringList items[] = {
-      {"&New", "&Open...", "Save &As...", "&Export ....", "|", "Recent File", "|", "E&xit"},
-      {"Set starting &elevation....", "&Mirror Track", "&Reverse Track"},
+      {"&New", "&Open...", "&Save", "Save &As...", "&Export ....", "|", "Recent File", "|", "E&xit"},
+      {"&Undo", "&Redo", "|", "Set starting &elevation....", "&Mirror Track", "&Reverse Track"},
       {"&Toolbar", "&Status Bar", "&Elevation Profile"},
       {"&About Tivora Track Decoder..."},
   };
@@ -42,13 +51,16 @@ void MainFrameTest::offersTheMenusToolbarAndStatusBar() {
   const FrameCommands& commands = shell.frame.Commands();
   QCOMPARE(commands.fileNew->shortcut(), QKeySequence("Ctrl+N"));
   QCOMPARE(commands.fileOpen->shortcut(), QKeySequence("Ctrl+O"));
+  QCOMPARE(commands.fileSave->shortcut(), QKeySequence("Ctrl+S"));
   QCOMPARE(commands.fileSaveAs->shortcut(), QKeySequence("Ctrl+A"));
+  QCOMPARE(commands.editUndo->shortcuts(), QList<QKeySequence>({QKeySequence("Ctrl+Z")}));
+  QCOMPARE(commands.editRedo->shortcuts(), QList<QKeySequence>({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}));
   QCOMPARE(commands.editSetElevation->shortcut(), QKeySequence("Ctrl+E"));
   QCOMPARE(commands.editMirrorTrack->statusTip(), "\"Mirrors\" the track by reversing all turns.");
   QVERIFY(!commands.fileNew->isEnabled());
   QVERIFY(!commands.fileRecentFile->isEnabled());
 
-  QCOMPARE(Texts(shell.frame.ToolBar().actions(), &QAction::toolTip), QStringList({"New", "Open", "Save As", "|", "About"}));
+  QCOMPARE(Texts(shell.frame.ToolBar().actions(), &QAction::toolTip), QStringList({"New", "Open", "Save", "Save As", "|", "About"}));
   QVERIFY(shell.frame.ToolBar().isMovable());
   QVERIFY(shell.frame.ToolBar().isFloatable());
 
@@ -110,13 +122,91 @@ void MainFrameTest::saveAsWritesTheDesignUnderTheNewName() {
   QCOMPARE(dialog.request.nameFilters, QStringList({"TivoraTrack Definition Files (*.td4)", "All Files (*.*)"}));
   QCOMPARE(dialog.request.defaultSuffix, "td4");
   QCOMPARE(dialog.request.initialName, QString::fromStdString(shell.folder.Path("track.td4")));
-  QCOMPARE(shell.frame.windowTitle(), "mirrored.td4 - Tivora Track Decoder");
+  QCOMPARE(ShownCaption(shell.frame), "mirrored.td4 - Tivora Track Decoder");
   QCOMPARE(fileChanges.size(), 1);
   QCOMPARE(fileChanges.front().front().toString(), target);
 
   ShellFixture reopened;
   reopened.Open(target.toStdString());
   QCOMPARE(reopened.Lines(), mirrored);
+}
+
+void MainFrameTest::saveWritesTheDesignToItsOwnFile() {
+  ShellFixture shell;
+  const std::string path = shell.WriteDesign(Turns());
+  shell.Open(path);
+  shell.frame.Commands().editMirrorTrack->trigger();
+  const QStringList mirrored = shell.Lines();
+  QVERIFY(shell.Activate());
+
+  QTest::keyClick(&shell.frame, Qt::Key_S, Qt::ControlModifier);
+
+  QCOMPARE(shell.fileDialogs.Requests().size(), std::size_t(1));  // only the Open
+  QVERIFY(!shell.frame.GetDocument().IsModified());
+  ShellFixture reopened;
+  reopened.Open(path);
+  QCOMPARE(reopened.Lines(), mirrored);
+
+  // With its file gone, Save asks where to save, as Save As does.
+  std::filesystem::remove(path);
+  shell.frame.Commands().editMirrorTrack->trigger();
+  const QString elsewhere = QString::fromStdString(shell.folder.Path("elsewhere.td4"));
+  shell.fileDialogs.Answer(elsewhere);
+  shell.frame.Commands().fileSave->trigger();
+  QVERIFY(shell.fileDialogs.Requests().back().save);
+  QCOMPARE(ShownCaption(shell.frame), "elsewhere.td4 - Tivora Track Decoder");
+  QVERIFY(std::filesystem::exists(elsewhere.toStdString()));
+}
+
+void MainFrameTest::captionMarksUnsavedChanges() {
+  for (const char* name : {"track.td4", "odd[*].td4"}) {
+    ShellFixture shell;
+    shell.OpenDesign(Turns(), name);
+    const QString plain = QString::fromUtf8(name) + " - Tivora Track Decoder";
+    const QString marked = QString::fromUtf8(name) + "* - Tivora Track Decoder";
+    QCOMPARE(ShownCaption(shell.frame), plain);
+
+    shell.frame.Commands().editMirrorTrack->trigger();
+    QCOMPARE(ShownCaption(shell.frame), marked);
+    QVERIFY(shell.frame.isWindowModified());
+
+    shell.frame.Commands().fileSave->trigger();
+    QCOMPARE(ShownCaption(shell.frame), plain);
+
+    // The starting elevation is not saved in the file: no mark for it.
+    WhenModal<CElevationDlg>([](CElevationDlg& dialog) {
+      dialog.findChild<QLineEdit*>()->setText(QStringLiteral("30"));
+      dialog.accept();
+    });
+    shell.frame.Commands().editSetElevation->trigger();
+    QCOMPARE(shell.View().m_nStartElevation, 30);
+    QCOMPARE(ShownCaption(shell.frame), plain);
+  }
+}
+
+void MainFrameTest::listKeepsEightLinesAtTheMinimumSize() {
+  ShellFixture shell;
+  std::vector<SegmentEntry> segments;
+  for (int i = 0; i < 40; ++i) segments.push_back({i % 2 ? kLeftCurve : kLevel});
+  shell.OpenDesign(Design(segments));
+  shell.frame.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&shell.frame));
+
+  shell.frame.resize(CMainFrame::kMinWidth, CMainFrame::kMinHeight);
+  QTRY_COMPARE(shell.frame.size(), QSize(CMainFrame::kMinWidth, CMainFrame::kMinHeight));
+
+  SegmentListBox& list = shell.List();
+  QVERIFY2(list.viewport()->height() >= 8 * list.sizeHintForRow(0),
+           qPrintable(QStringLiteral("%1 pixels for lines of %2").arg(list.viewport()->height()).arg(list.sizeHintForRow(0))));
+  // The profile gave way first, but is still there, until the user drags it shut.
+  CProfileStrip& profile = shell.frame.GetProfileStrip();
+  QVERIFY(profile.height() >= profile.minimumSizeHint().height());
+  QVERIFY(profile.height() < profile.sizeHint().height());
+  QSplitter& panes = shell.frame.Panes();
+  QVERIFY(!panes.isCollapsible(0));
+  panes.setSizes({panes.height(), 0});
+  QCOMPARE(profile.height(), 0);
+  QVERIFY(list.viewport()->height() > 8 * list.sizeHintForRow(0));
 }
 
 QTEST_MAIN(MainFrameTest)

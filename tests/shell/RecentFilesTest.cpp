@@ -2,6 +2,7 @@
 #include <QMenu>
 
 #include "tests/shell/AppFixture.h"
+#include "vocabulary/SegmentCodes.h"
 
 namespace {
 constexpr std::uint8_t kLevel = 0, kUp = 4;
@@ -66,12 +67,13 @@ private slots:
   void keepsTheLastFourMostRecentFirstAcrossRuns();
   void choosingOneOpensItLikeFileOpen();
   void saveAsPutsTheNewFileFirst();
+  void refusedFilesStayOffTheList();
 };
 
 void RecentFilesTest::keepsTheLastFourMostRecentFirstAcrossRuns() {
   RecentFixture program;
   QCOMPARE(program.FileMenu(),
-           QStringList({"&New", "&Open...", "Save &As...", "&Export ....", "|", "Recent File", "|", "E&xit"}));
+           QStringList({"&New", "&Open...", "&Save", "Save &As...", "&Export ....", "|", "Recent File", "|", "E&xit"}));
   QVERIFY(!program.Placeholder()->isEnabled());
 
   const QStringList paths = {program.Write("a.td4"), program.Write("b.td4"), program.Write("c.td4"),
@@ -86,7 +88,7 @@ void RecentFilesTest::keepsTheLastFourMostRecentFirstAcrossRuns() {
   QCOMPARE(program.Offered(), expected);
   QCOMPARE(program.Stored(), expected);
   const QStringList menu = program.FileMenu();
-  QCOMPARE(menu.mid(4), QStringList({"|", "&1 " + QDir::toNativeSeparators(paths[2]),
+  QCOMPARE(menu.mid(5), QStringList({"|", "&1 " + QDir::toNativeSeparators(paths[2]),
                                      "&2 /.../very-long-folder-name/designs/R&&D.td4",
                                      "&3 " + QDir::toNativeSeparators(paths[3]),
                                      "&4 " + QDir::toNativeSeparators(paths[1]), "|", "E&xit"}));
@@ -112,7 +114,7 @@ void RecentFilesTest::choosingOneOpensItLikeFileOpen() {
   program.messages.Answer(IDNO);
   program.Choose(first);
   QCOMPARE(program.messages.Texts(), std::vector<std::string>({"Save changes to second.td4?"}));
-  QCOMPARE(program.Frame().windowTitle(), "first.td4 - Tivora Track Decoder");
+  QCOMPARE(ShownCaption(program.Frame()), "first.td4 - Tivora Track Decoder");
   QCOMPARE(program.Offered(), QStringList({first, second}));
 
   // A file that is gone is reported and leaves the list.
@@ -134,6 +136,23 @@ void RecentFilesTest::saveAsPutsTheNewFileFirst() {
 
   QCOMPARE(program.Offered(), QStringList({saved, opened}));
   QCOMPARE(program.Stored(), QStringList({saved, opened, "", ""}));
+}
+
+void RecentFilesTest::refusedFilesStayOffTheList() {
+  RecentFixture program;
+  const QString kept = program.Write("kept.td4");
+  program.Open(kept);
+  std::vector<std::uint8_t> wrongChecksum = BuildDesignFile(Hill());
+  wrongChecksum.back() ^= 0x5A;
+  const QString refused[] = {
+      QString::fromStdString(program.WriteDesign(Design({{kLevel}}, RideType::HedgeMaze), "maze.td4")),
+      QString::fromStdString(program.folder.Write("damaged.td4", wrongChecksum)),  // answered No
+      QString::fromStdString(program.folder.Write("empty.td4", std::vector<std::uint8_t>{})),
+  };
+  for (const QString& path : refused) program.Open(path);
+
+  QCOMPARE(program.Offered(), QStringList({kept}));
+  QCOMPARE(program.Stored(), QStringList({kept, "", "", ""}));
 }
 
 QTEST_MAIN(RecentFilesTest)

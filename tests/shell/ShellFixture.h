@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QStringList>
 #include <QTimer>
+#include <QWindow>
 #include <QtTest>
 #include <functional>
 #include <string>
@@ -25,6 +26,13 @@ inline DesignDescription Design(std::vector<SegmentEntry> segments, std::uint8_t
   return design;
 }
 
+// The caption as the desktop shows it: "*" after the name while there are
+// unsaved changes, and no trace of Qt's "[*]" placeholder.
+inline QString ShownCaption(QWidget& window) {
+  window.winId();  // the native window, which carries the caption as shown
+  return window.windowHandle()->title();
+}
+
 // The main window as the program starts it, with the user's answers to
 // message boxes and file dialogs scripted and the files in a fresh folder.
 struct ShellFixture {
@@ -41,6 +49,13 @@ struct ShellFixture {
   }
   void OpenDesign(const DesignDescription& design, const std::string& name = "track.td4") {
     Open(WriteDesign(design, name));
+  }
+
+  // Shows the window and makes it the active one, so that its shortcuts work.
+  bool Activate() {
+    frame.show();
+    QApplication::setActiveWindow(&frame);
+    return QTest::qWaitForWindowActive(&frame);
   }
 
   CDecoderView& View() { return frame.GetView(); }
