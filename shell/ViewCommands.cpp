@@ -22,7 +22,8 @@ void CStartElevationCommand::redo() { m_view.ShowStartElevation(m_nAfter); }
 bool TrackChangedSinceSave(const QUndoStack& stack) {
   const int saved = stack.cleanIndex();
   if (saved < 0) return true;
-  const auto [first, last] = std::minmax(saved, stack.index());
+  const int present = stack.index();
+  const int first = std::min(saved, present), last = std::max(saved, present);
   for (int i = first; i < last; ++i)
     if (dynamic_cast<const CTrackCommand*>(stack.command(i))) return true;
   return false;
