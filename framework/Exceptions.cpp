@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 
 CArchiveException::CArchiveException(Cause cause)
     : CException(cause == endOfFile ? "archive: end of file" : "archive: failure"), m_cause(cause) {}
@@ -39,6 +40,11 @@ CMemoryException::CMemoryException() : CException("out of memory") {}
 
 namespace {
 
+std::string FolderOf(const std::string& name) {
+  const std::string folder = std::filesystem::path(name).parent_path().string();
+  return folder.empty() ? "." : folder;
+}
+
 std::string FileFailureText(const CFileException& failure) {
   const std::string& name = failure.m_strFileName;
   switch (failure.m_cause) {
@@ -54,6 +60,10 @@ std::string FileFailureText(const CFileException& failure) {
       return "Disk full while accessing " + name + ".";
     case CFileException::tooLarge:
       return name + " is too large.";
+    case CFileException::readOnly:
+      return name + " is read-only.";
+    case CFileException::folderNotFound:
+      return "The folder " + FolderOf(name) + " does not exist.";
     case CFileException::generic:
       break;
   }

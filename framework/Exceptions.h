@@ -23,7 +23,7 @@ public:
 // A failure of the file system while a file is opened, read or written.
 class CFileException : public CException {
 public:
-  enum Cause { generic, fileNotFound, badPath, accessDenied, isFolder, diskFull, tooLarge };
+  enum Cause { generic, fileNotFound, badPath, accessDenied, isFolder, diskFull, tooLarge, readOnly, folderNotFound };
 
   CFileException(Cause cause, int osError, std::string fileName);
 

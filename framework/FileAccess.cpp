@@ -4,15 +4,21 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <filesystem>
-#include <random>
+#include <utility>
 
 #include "framework/Exceptions.h"
+#include "framework/InterruptCleanup.h"
 
 namespace fs = std::filesystem;
 
 namespace {
+
+constexpr const char* kStandardInputName = "standard input";
+constexpr const char* kStandardOutputName = "standard output";
 
 // Closes a descriptor when it goes out of scope.
 class FileDescriptor {
@@ -25,12 +31,6 @@ public:
   FileDescriptor& operator=(const FileDescriptor&) = delete;
 
   int Get() const { return m_fd; }
-  // Closes now, reporting the error that a delayed write may only show here.
-  int Close() {
-    const int result = ::close(m_fd);
-    m_fd = -1;
-    return result;
-  }
 
 private:
   int m_fd;
@@ -46,95 +46,24 @@ public:
 SystemWriteCalls g_systemWriteCalls;
 IFileWriteCalls* g_pWriteCalls = &g_systemWriteCalls;
 
-[[noreturn]] void ThrowFileError(const std::string& path) { throw CFileException::FromErrno(errno, path); }
+[[noreturn]] void ThrowFileError(const std::string& name) { throw CFileException::FromErrno(errno, name); }
 
-// Opens without waiting for the other end of a pipe, then reads or writes normally.
-int OpenWithoutBlocking(const std::string& path, int flags) {
-  const int fd = ::open(path.c_str(), flags | O_CLOEXEC | O_NONBLOCK);
-  if (fd >= 0) ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-  return fd;
-}
-
-void WriteAll(int fd, std::span<const std::uint8_t> bytes, const std::string& path) {
-  while (!bytes.empty()) {
-    const long written = g_pWriteCalls->Write(fd, bytes.data(), bytes.size());
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      ThrowFileError(path);
-    }
-    bytes = bytes.subspan(std::size_t(written));
-  }
-}
-
-fs::path FollowLinks(fs::path target) {
-  std::error_code error;
-  for (int hops = 0; hops < 40 && fs::is_symlink(fs::symlink_status(target, error)); ++hops) {
-    const fs::path link = fs::read_symlink(target, error);
-    if (error) break;
-    target = link.is_absolute() ? link : target.parent_path() / link;
-  }
-  return target;
-}
-
-// Creates a new, empty file beside target with a name no other file has.
-int CreateTemporaryBeside(const fs::path& target, std::string& temporaryPath) {
-  std::random_device seed;
-  std::mt19937 random(seed());
-  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    temporaryPath = (folder / ("." + target.filename().string() + "." + std::to_string(random() % 1000000) + ".tmp")).string();
-    const int fd = ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0 || errno != EEXIST) return fd;
-  }
-  return -1;
-}
-
-void WriteInPlace(const fs::path& target, std::span<const std::uint8_t> bytes, const std::string& path) {
-  FileDescriptor file(OpenWithoutBlocking(target.string(), O_WRONLY | O_TRUNC));
-  if (file.Get() < 0) ThrowFileError(path);
-  WriteAll(file.Get(), bytes, path);
-  if (file.Close() != 0) ThrowFileError(path);
-}
-
-void WriteBesideAndRename(const fs::path& target, const struct stat* existing, std::span<const std::uint8_t> bytes,
-                          const std::string& path) {
-  std::string temporaryPath;
-  FileDescriptor file(CreateTemporaryBeside(target, temporaryPath));
-  if (file.Get() < 0) ThrowFileError(path);
-  try {
-    if (existing) {
-      ::fchmod(file.Get(), existing->st_mode & 07777);
-      [[maybe_unused]] const int ignored = ::fchown(file.Get(), existing->st_uid, existing->st_gid);
-    }
-    WriteAll(file.Get(), bytes, path);
-    if (g_pWriteCalls->Sync(file.Get()) != 0 || file.Close() != 0) ThrowFileError(path);
-    if (g_pWriteCalls->Rename(temporaryPath.c_str(), target.c_str()) != 0) ThrowFileError(path);
-  } catch (...) {
-    ::unlink(temporaryPath.c_str());
-    throw;
-  }
-}
-
-}  // namespace
-
-FilePrefix ReadFilePrefix(const std::string& path, std::uint64_t maxBytes) {
-  FileDescriptor file(OpenWithoutBlocking(path, O_RDONLY));
-  if (file.Get() < 0) ThrowFileError(path);
+FilePrefix ReadPrefix(int fd, const std::string& name, std::uint64_t maxBytes, bool stream) {
   struct stat status {};
-  if (::fstat(file.Get(), &status) != 0) ThrowFileError(path);
-  if (S_ISDIR(status.st_mode)) throw CFileException(CFileException::isFolder, EISDIR, path);
+  if (::fstat(fd, &status) != 0) ThrowFileError(name);
+  if (S_ISDIR(status.st_mode)) throw CFileException(CFileException::isFolder, EISDIR, name);
 
-  const bool regular = S_ISREG(status.st_mode);
+  const bool regular = S_ISREG(status.st_mode) && !stream;
   FilePrefix prefix;
   const std::uint64_t wanted = regular ? std::min<std::uint64_t>(std::uint64_t(status.st_size), maxBytes) : maxBytes;
   prefix.bytes.resize(std::size_t(regular ? wanted : std::min<std::uint64_t>(maxBytes, 1 << 16)));
   std::size_t filled = 0;
   while (filled < wanted) {
     if (filled == prefix.bytes.size()) prefix.bytes.resize(std::size_t(std::min<std::uint64_t>(wanted, filled * 2)));
-    const ssize_t count = ::read(file.Get(), prefix.bytes.data() + filled, prefix.bytes.size() - filled);
+    const ssize_t count = ::read(fd, prefix.bytes.data() + filled, prefix.bytes.size() - filled);
     if (count < 0) {
       if (errno == EINTR) continue;
-      ThrowFileError(path);
+      ThrowFileError(name);
     }
     if (count == 0) break;
     filled += std::size_t(count);
@@ -144,25 +73,165 @@ FilePrefix ReadFilePrefix(const std::string& path, std::uint64_t maxBytes) {
     prefix.length = std::uint64_t(status.st_size);
   } else {
     std::uint8_t probe = 0;
-    const bool more = filled == wanted && ::read(file.Get(), &probe, 1) == 1;
+    const bool more = filled == wanted && ::read(fd, &probe, 1) == 1;
     prefix.length = more ? maxBytes + 1 : filled;
   }
   return prefix;
 }
 
-void WriteFileSafely(const std::string& path, std::span<const std::uint8_t> bytes) {
-  const fs::path target = FollowLinks(path);
-  struct stat status {};
-  if (::stat(target.c_str(), &status) != 0) {
-    if (errno != ENOENT) ThrowFileError(path);
-    WriteBesideAndRename(target, nullptr, bytes, path);
-  } else if (S_ISDIR(status.st_mode)) {
-    throw CFileException(CFileException::isFolder, EISDIR, path);
-  } else if (S_ISREG(status.st_mode)) {
-    WriteBesideAndRename(target, &status, bytes, path);
-  } else {
-    WriteInPlace(target, bytes, path);
+void WriteAll(int fd, std::span<const std::uint8_t> bytes, const std::string& name) {
+  while (!bytes.empty()) {
+    const long written = g_pWriteCalls->Write(fd, bytes.data(), bytes.size());
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      ThrowFileError(name);
+    }
+    bytes = bytes.subspan(std::size_t(written));
   }
+}
+
+// Where the bytes written under a name end up.
+struct WriteTarget {
+  fs::path path;           // the name with its symbolic links followed
+  int descriptor = -1;     // a descriptor this process holds, written in place
+  bool inProcess = false;  // a link of some process's open file: written in place through it
+};
+
+// A link in /proc/<pid>/fd leads to an open file, not to a name: reading it
+// gives texts like "pipe:[123]", and replacing the name it gives would miss
+// the file that the descriptor really holds (a pipe, a file opened to append).
+WriteTarget ProcessLinkTarget(const fs::path& link) {
+  std::error_code error;
+  const fs::path folder = fs::canonical(link.has_parent_path() ? link.parent_path() : fs::path("."), error);
+  if (error || folder.string().rfind("/proc/", 0) != 0) return {};
+  if (folder == fs::path("/proc") / std::to_string(::getpid()) / "fd") {
+    const std::string name = link.filename().string();
+    int fd = -1;
+    const auto [end, failure] = std::from_chars(name.data(), name.data() + name.size(), fd);
+    if (failure == std::errc() && end == name.data() + name.size()) return {link, fd};
+  }
+  return {link, -1, true};
+}
+
+WriteTarget ResolveWriteTarget(const std::string& path) {
+  if (path == kStandardStreamName) return {path, STDOUT_FILENO};
+  fs::path target = path;
+  std::error_code error;
+  for (int hops = 0; hops < 40 && fs::is_symlink(fs::symlink_status(target, error)); ++hops) {
+    if (WriteTarget process = ProcessLinkTarget(target); process.descriptor >= 0 || process.inProcess)
+      return process;
+    const fs::path link = fs::read_symlink(target, error);
+    if (error) break;
+    target = link.is_absolute() ? link : target.parent_path() / link;
+  }
+  return {target};
+}
+
+mode_t CurrentUmask() {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return mask;
+}
+
+// Makes a rename survive a crash. The new content is in place by then, so a
+// folder that cannot be synced (some file systems refuse) is no failure.
+void SyncFolderOf(const fs::path& target) {
+  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  const FileDescriptor handle(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (handle.Get() >= 0) ::fsync(handle.Get());
+}
+
+}  // namespace
+
+FilePrefix ReadFilePrefix(const std::string& path, std::uint64_t maxBytes) {
+  if (path == kStandardStreamName) return ReadPrefix(STDIN_FILENO, kStandardInputName, maxBytes, true);
+  // A blocking open: a named pipe waits for its writer instead of reading as empty.
+  const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (file.Get() < 0) ThrowFileError(path);
+  return ReadPrefix(file.Get(), path, maxBytes, false);
+}
+
+CSafeOutputFile::CSafeOutputFile(const std::string& path)
+    : m_strReportName(path == kStandardStreamName ? kStandardOutputName : path) {
+  const WriteTarget target = ResolveWriteTarget(path);
+  if (target.descriptor >= 0) {
+    m_fd = ::fcntl(target.descriptor, F_DUPFD_CLOEXEC, 0);
+    if (m_fd < 0) ThrowFileError(m_strReportName);
+    return;
+  }
+  struct stat status {};
+  if (target.inProcess || ::stat(target.path.c_str(), &status) == 0) {
+    if (S_ISDIR(status.st_mode)) throw CFileException(CFileException::isFolder, EISDIR, m_strReportName);
+    if (S_ISREG(status.st_mode) && !target.inProcess) {
+      if (::faccessat(AT_FDCWD, target.path.c_str(), W_OK, AT_EACCESS) != 0) {
+        if (errno == EACCES || errno == EPERM || errno == EROFS)
+          throw CFileException(CFileException::readOnly, errno, m_strReportName);
+        ThrowFileError(m_strReportName);
+      }
+      CreateTemporaryBeside(target.path.string());
+      ::fchmod(m_fd, status.st_mode & 07777);
+      [[maybe_unused]] const int ignored = ::fchown(m_fd, status.st_uid, status.st_gid);
+      return;
+    }
+    // Opening a pipe that nobody reads would wait for ever; it fails instead.
+    m_fd = ::open(target.path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NONBLOCK);
+    if (m_fd < 0) ThrowFileError(m_strReportName);
+    ::fcntl(m_fd, F_SETFL, ::fcntl(m_fd, F_GETFL) & ~O_NONBLOCK);
+    return;
+  }
+  if (errno != ENOENT) ThrowFileError(m_strReportName);
+  CreateTemporaryBeside(target.path.string());
+  ::fchmod(m_fd, 0666 & ~CurrentUmask());
+}
+
+CSafeOutputFile::~CSafeOutputFile() {
+  if (m_fd >= 0) ::close(m_fd);
+  Discard();
+}
+
+// A short fixed name, so that it fits wherever the target's name fits.
+void CSafeOutputFile::CreateTemporaryBeside(const std::string& target) {
+  const fs::path path = target;
+  std::string temporary = ((path.has_parent_path() ? path.parent_path() : fs::path(".")) / ".ttd-XXXXXX").string();
+  const BlockedInterrupts blocked;
+  m_fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+  if (m_fd < 0) {
+    if (errno == ENOENT) throw CFileException(CFileException::folderNotFound, errno, m_strReportName);
+    ThrowFileError(m_strReportName);
+  }
+  m_strTemporary = std::move(temporary);
+  m_strTarget = target;
+  RegisterTemporaryFile(m_strTemporary.c_str());
+}
+
+void CSafeOutputFile::Write(std::span<const std::uint8_t> bytes) { WriteAll(m_fd, bytes, m_strReportName); }
+
+void CSafeOutputFile::Commit() {
+  if (m_strTarget.empty()) {
+    if (::close(std::exchange(m_fd, -1)) != 0) ThrowFileError(m_strReportName);
+    return;
+  }
+  if (g_pWriteCalls->Sync(m_fd) != 0) ThrowFileError(m_strReportName);
+  if (::close(std::exchange(m_fd, -1)) != 0) ThrowFileError(m_strReportName);
+  if (g_pWriteCalls->Rename(m_strTemporary.c_str(), m_strTarget.c_str()) != 0) ThrowFileError(m_strReportName);
+  m_strTemporary.clear();
+  UnregisterTemporaryFile();
+  SyncFolderOf(m_strTarget);
+}
+
+// Removes the temporary file before forgetting it, so that a signal in between
+// still finds it registered.
+void CSafeOutputFile::Discard() {
+  if (m_strTemporary.empty()) return;
+  ::unlink(m_strTemporary.c_str());
+  UnregisterTemporaryFile();
+  m_strTemporary.clear();
+}
+
+void WriteFileSafely(const std::string& path, std::span<const std::uint8_t> bytes) {
+  CSafeOutputFile file(path);
+  file.Write(bytes);
+  file.Commit();
 }
 
 IFileWriteCalls* InstallFileWriteCalls(IFileWriteCalls* calls) {
@@ -176,6 +245,14 @@ bool IsSameFile(const std::string& first, const std::string& second) {
   struct stat a {}, b {};
   return ::stat(first.c_str(), &a) == 0 && ::stat(second.c_str(), &b) == 0 && a.st_dev == b.st_dev &&
          a.st_ino == b.st_ino;
+}
+
+bool WouldReplace(const std::string& target, const std::string& source) {
+  if (target == kStandardStreamName || source.empty()) return false;
+  struct stat written {}, read {};
+  if (::stat(target.c_str(), &written) != 0 || !S_ISREG(written.st_mode)) return false;
+  const int found = source == kStandardStreamName ? ::fstat(STDIN_FILENO, &read) : ::stat(source.c_str(), &read);
+  return found == 0 && written.st_dev == read.st_dev && written.st_ino == read.st_ino;
 }
 
 bool IsWritableFile(const std::string& path) { return ::access(path.c_str(), W_OK) == 0; }

@@ -1,86 +1,74 @@
 #include "listing/ExportFile.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <filesystem>
+#include <utility>
 
 #include "framework/AppInfo.h"
 #include "framework/Exceptions.h"
+#include "framework/FileAccess.h"
 #include "framework/MessageBox.h"
+#include "trackfile/DecoderDoc.h"
 
 namespace {
 
 constexpr std::size_t kBufferSize = 64 * 1024;
 
-// Without O_NONBLOCK, opening a pipe that nobody reads would wait for ever.
-int OpenForExport(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NONBLOCK, 0666);
-  if (fd >= 0) ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-  return fd;
+void ShowExportMessage(const std::string& text) {
+  ShowMessageBox(text, kAppTitle, MB_OK | MB_ICONINFORMATION, MessageOwner::View);
 }
 
 }  // namespace
 
 CExportFile::CExportFile() : m_pBuffer(new char[kBufferSize]) {}
 
-CExportFile::~CExportFile() {
-  if (m_fd >= 0) ::close(m_fd);
-}
+CExportFile::~CExportFile() = default;
 
 bool CExportFile::Open(const std::string& path) {
-  m_fd = OpenForExport(path);
-  if (m_fd < 0) return false;
-  std::error_code ignored;
-  m_strFullPath = std::filesystem::absolute(path, ignored).string();
+  try {
+    m_pFile = std::make_unique<CSafeOutputFile>(path);
+  } catch (const CFileException&) {
+    return false;
+  }
   return true;
 }
 
 void CExportFile::WriteString(const std::string& text) {
   for (const char c : text) {
     // Room for a carriage return and its line feed.
-    if (m_nUsed + 2 > kBufferSize && !WriteBuffer()) throw CFileException::FromErrno(errno, m_strFullPath);
+    if (m_nUsed + 2 > kBufferSize) WriteBuffer();
     if (c == '\n') m_pBuffer[m_nUsed++] = '\r';
     m_pBuffer[m_nUsed++] = c;
   }
 }
 
 void CExportFile::Close() {
-  if (m_fd < 0) return;
-  // After a failed write the rest could not reach the file either, and that
-  // failure has been reported already.
-  const bool reported = m_bWriteFailed;
-  int error = 0;
-  if (!reported && !WriteBuffer()) error = errno;
-  if (::close(m_fd) != 0 && error == 0 && !reported) error = errno;
-  m_fd = -1;
-  if (error != 0) throw CFileException::FromErrno(error, m_strFullPath);
+  WriteBuffer();
+  m_pFile->Commit();
 }
 
-bool CExportFile::WriteBuffer() {
-  std::size_t done = 0;
-  while (done < m_nUsed) {
-    const ssize_t count = ::write(m_fd, m_pBuffer.get() + done, m_nUsed - done);
-    if (count < 0) {
-      if (errno == EINTR) continue;
-      m_bWriteFailed = true;
-      m_nUsed = 0;
-      return false;
-    }
-    done += std::size_t(count);
+void CExportFile::WriteBuffer() {
+  const std::size_t count = std::exchange(m_nUsed, 0);
+  try {
+    m_pFile->Write({reinterpret_cast<const std::uint8_t*>(m_pBuffer.get()), count});
+  } catch (const CFileException&) {
+    m_bWriteFailed = true;
+    throw;
   }
-  m_nUsed = 0;
-  return true;
 }
 
 bool ExportListing(CDecoderDoc& doc, std::int32_t startElevation, const std::string& path) {
+  // Written beside and renamed, the listing would take the design's place.
+  if (WouldReplace(path, doc.GetPathName())) {
+    ShowExportMessage(path + " is the design file itself; choose another file for the listing.");
+    return false;
+  }
   CExportFile file;
   if (!file.Open(path)) {
-    ShowMessageBox("Error creating output file", kAppTitle, MB_OK | MB_ICONINFORMATION, MessageOwner::View);
+    ShowExportMessage("Error creating output file");
     return false;
   }
   ListTrackToFile(doc, startElevation, file);
+  // The listing has reported the failed write; the old file stays as it was.
+  if (file.WriteFailed()) return false;
   try {
     file.Close();
   } catch (const CFileException& failure) {

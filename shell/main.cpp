@@ -2,6 +2,7 @@
 #include <cstdlib>
 
 #include "framework/AppInfo.h"
+#include "framework/InterruptCleanup.h"
 #include "shell/CommandLine.h"
 #include "shell/DecoderApp.h"
 #include "shell/DecoderView.h"
@@ -11,6 +12,7 @@
 #include "shell/QtMessageBox.h"
 
 int main(int argc, char* argv[]) {
+  InstallInterruptCleanup();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QString::fromUtf8(kAppTitle));
   QApplication::setApplicationVersion(QString::fromUtf8(kAppVersion));

@@ -1,6 +1,7 @@
 #include "framework/FileAccess.h"
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 
 #include "framework/Exceptions.h"
 #include "tests/support/Bytes.h"
+#include "tests/support/ChildProcess.h"
 #include "tests/support/FailingWriteCalls.h"
 #include "tests/support/TempFolder.h"
 
@@ -135,10 +137,70 @@ TEST(WriteFileSafelyTest, FolderIsRefusedAndLeftAlone) {
   EXPECT_TRUE(std::filesystem::is_directory(folder.Path("designs")));
 }
 
-TEST(WriteFileSafelyTest, MissingFolderIsReportedByName) {
+TEST(WriteFileSafelyTest, MissingFolderIsReportedAsSuch) {
   TempFolder folder;
   const std::string path = folder.Path("no/such/folder.td4");
-  EXPECT_EQ(FailureOf([&] { WriteFileSafely(path, kNew); }), path + " was not found.");
+  EXPECT_EQ(FailureOf([&] { WriteFileSafely(path, kNew); }), "The folder " + folder.Path("no/such") + " does not exist.");
+}
+
+TEST(WriteFileSafelyTest, TheLongestNameStillFitsBesideItself) {
+  TempFolder folder;
+  const std::string name = std::string(251, 'n') + ".td4";  // 255 bytes, as long as a name can be
+  WriteFileSafely(folder.Path(name), kOld);
+  WriteFileSafely(folder.Path(name), kNew);
+  EXPECT_EQ(ReadFileBytes(folder.Path(name)), kNew);
+  EXPECT_EQ(folder.Entries(), std::vector<std::string>{name});
+}
+
+// The names of this process's own descriptors lead to an open file (here a
+// pipe), not to a name that a rename could replace: they are written in place.
+TEST(WriteFileSafelyTest, DescriptorNamesAreWrittenInPlace) {
+  TempFolder folder;
+  int ends[2];
+  ASSERT_EQ(::pipe(ends), 0);
+  const std::string fd = std::to_string(ends[1]);
+  std::filesystem::create_symlink("/proc/self/fd/" + fd, folder.Path("link"));
+  for (const std::string& name : {"/dev/fd/" + fd, "/proc/self/fd/" + fd, folder.Path("link")}) {
+    WriteFileSafely(name, kNew);
+    Bytes arrived(kNew.size());
+    ASSERT_EQ(::read(ends[0], arrived.data(), arrived.size()), ssize_t(kNew.size())) << name;
+    EXPECT_EQ(arrived, kNew) << name;
+  }
+  ::close(ends[0]);
+  ::close(ends[1]);
+  EXPECT_EQ(folder.Entries(), std::vector<std::string>{"link"});
+}
+
+// As the ordinary user the desktop program and td4 run as: the folder would
+// let the rename replace the file, but the file itself says no.
+TEST(WriteFileSafelyTest, AReadOnlyFileIsRefusedAndKept) {
+  TempFolder folder;
+  const std::string path = folder.Write("design.td4", kOld);
+  ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+  ASSERT_EQ(::chmod(folder.Path("").c_str(), 0777), 0);
+  const int status = RunInChild([&] {
+    if (!BecomeOrdinaryUser()) return 2;
+    return FailureOf([&] { WriteFileSafely(path, kNew); }) == path + " is read-only." ? 0 : 1;
+  });
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  EXPECT_EQ(ReadFileBytes(path), kOld);
+  EXPECT_EQ(folder.Entries(), std::vector<std::string>{"design.td4"});
+}
+
+TEST(WouldReplaceTest, SameRegularFileThroughAnyNameButNotStreams) {
+  TempFolder folder;
+  const std::string design = folder.Write("track.td4", kOld);
+  ASSERT_EQ(::link(design.c_str(), folder.Path("hard.td4").c_str()), 0);
+  std::filesystem::create_symlink("track.td4", folder.Path("soft.td4"));
+  folder.Write("other.td4", kOld);
+
+  EXPECT_TRUE(WouldReplace(design, design));
+  EXPECT_TRUE(WouldReplace(folder.Path("hard.td4"), design));
+  EXPECT_TRUE(WouldReplace(folder.Path("soft.td4"), design));
+  EXPECT_FALSE(WouldReplace(folder.Path("other.td4"), design));
+  EXPECT_FALSE(WouldReplace(folder.Path("new.txt"), design));
+  EXPECT_FALSE(WouldReplace("-", design));
+  EXPECT_FALSE(WouldReplace("/dev/null", "/dev/null"));  // a device is written in place, never replaced
 }
 
 TEST(IsSameFileTest, ComparesFilesNotNames) {

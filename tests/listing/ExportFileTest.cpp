@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
 
 #include "framework/AppInfo.h"
 #include "tests/listing/ListingFixtures.h"
+#include "tests/support/LoadedDocument.h"
 #include "tests/support/ScriptedMessageBox.h"
 #include "tests/support/TempFolder.h"
 
@@ -93,31 +95,51 @@ TEST(ExportFileTest, FullDiskAtTheFinalFlushIsTheFrameworksReport) {
   EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"Disk full while accessing /dev/full."});
 }
 
-TEST(ExportFileTest, FullDiskWhileListingIsReportedOnceAndTheFileStillCloses) {
+TEST(ExportFileTest, FullDeviceWhileListingIsReportedOnce) {
   CDecoderDoc doc;
   FillDocument(doc, LongDesign());
   ScriptedMessageBox boxes;
 
-  EXPECT_TRUE(ExportListing(doc, 1, "/dev/full"));
+  EXPECT_FALSE(ExportListing(doc, 1, "/dev/full"));
   EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"Error writing output file"});
 }
 
-TEST(ExportFileTest, FailedWriteKeepsWhatWasWrittenBefore) {
+// A write that fails half-way (a full disk, a size limit) must not leave the
+// old export cut short: it stays byte for byte, and nothing is left beside it.
+TEST(ExportFileTest, FailedWriteKeepsTheOldFileWhole) {
   TempFolder folder;
+  const std::vector<std::uint8_t> old(5000, 'x');
+  const std::string path = folder.Write("list.txt", old);
   CDecoderDoc doc;
   FillDocument(doc, LongDesign());
-  RecordingFile complete;
-  ListTrackToFile(doc, 1, complete);
   ScriptedMessageBox boxes;
   {
     FileSizeLimit limit(100000);
-    EXPECT_TRUE(ExportListing(doc, 1, folder.Path("cut.txt")));
+    EXPECT_FALSE(ExportListing(doc, 1, path));
   }
-  const std::string written = ReadText(folder.Path("cut.txt"));
   EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"Error writing output file"});
-  EXPECT_GT(written.size(), 0u);
-  EXPECT_LE(written.size(), 100000u);
-  EXPECT_EQ(written, WithCarriageReturns(complete.text).substr(0, written.size()));
+  EXPECT_EQ(ReadFileBytes(path), old);
+  EXPECT_EQ(folder.Entries(), std::vector<std::string>{"list.txt"});
+}
+
+// Written beside and renamed, the listing would take the design's place, also
+// when the target is a hard or a symbolic link to it.
+TEST(ExportFileTest, TheDesignsOwnFileIsRefused) {
+  TempFolder folder;
+  const Bytes design = BuildDesignFile(SevenLineExample());
+  const std::string path = folder.Write("track.td4", design);
+  ASSERT_EQ(::link(path.c_str(), folder.Path("hard.td4").c_str()), 0);
+  std::filesystem::create_symlink("track.td4", folder.Path("soft.td4"));
+  DocumentFixture fixture;
+  ASSERT_TRUE(fixture.docTemplate.OpenDocumentFile(path));
+  for (const std::string& target : {path, folder.Path("hard.td4"), folder.Path("soft.td4")}) {
+    ScriptedMessageBox boxes;
+    EXPECT_FALSE(ExportListing(fixture.doc, 1, target)) << target;
+    EXPECT_EQ(boxes.Texts(),
+              std::vector<std::string>{target + " is the design file itself; choose another file for the listing."});
+  }
+  EXPECT_EQ(ReadFileBytes(path), design);
+  EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"hard.td4", "soft.td4", "track.td4"}));
 }
 
 }  // namespace

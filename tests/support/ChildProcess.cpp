@@ -1,0 +1,21 @@
+#include "tests/support/ChildProcess.h"
+
+#include <grp.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
+bool BecomeOrdinaryUser() {
+  constexpr uid_t kNobody = 65534;
+  if (::geteuid() != 0) return true;
+  return ::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0;
+}
+
+int RunInChild(const std::function<int()>& body) {
+  const pid_t child = ::fork();
+  if (child == 0) _exit(body());
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return status;
+}
