@@ -5,14 +5,18 @@
 #include <charconv>
 #include <cstdio>
 #include <optional>
+#include <utility>
 
+#include "cli/Arguments.h"
 #include "cli/ConsoleListing.h"
 #include "cli/DesignJson.h"
 #include "cli/DesignSession.h"
+#include "cli/DisplayName.h"
 #include "cli/ProfilePicture.h"
 #include "listing/ElevationProfile.h"
-#include "listing/ExportFile.h"
 #include "listing/ListTrack.h"
+#include "listing/ListingHeader.h"
+#include "listing/SegmentPass.h"
 #include "trackfile/TrackCommands.h"
 
 namespace {
@@ -25,12 +29,12 @@ std::optional<int> ParseStartElevation(const std::string& text) {
   int value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
-    std::fprintf(stderr, "Please enter an integer.\n");
+    PrintMessage("", "Please enter an integer.");
     return std::nullopt;
   }
   if (value < kLowestStartElevation || value > kHighestStartElevation) {
-    std::fprintf(stderr, "Please enter an integer between %d and %d.\n", kLowestStartElevation,
-                 kHighestStartElevation);
+    PrintMessage("", "Please enter an integer between " + std::to_string(kLowestStartElevation) + " and " +
+                         std::to_string(kHighestStartElevation) + ".");
     return std::nullopt;
   }
   return value;
@@ -38,25 +42,53 @@ std::optional<int> ParseStartElevation(const std::string& text) {
 
 int ExitStatus(const DesignSession& session) { return session.Failed() ? kExitFailure : kExitSuccess; }
 
+// With several designs on screen, each is headed by its name, as head(1) does it.
+void PrintScreenHeading(const std::string& path, bool first) {
+  std::printf("%s==> %s <==\n", first ? "" : "\n", DisplayName(path).c_str());
+}
+
 int RunList(const CommandLine& line) {
   const std::optional<int> startElevation = ParseStartElevation(line.startElevation);
   if (!startElevation) return kExitUsage;
   DesignSession session(line.yes);
   ConsoleListingFile file;
+  const bool headings = line.screen && line.files.size() > 1;
+  bool first = true;
   for (const std::string& path : line.files) {
-    if (!session.Open(path)) continue;
+    if (!session.Load(path)) continue;
     if (line.json) {
-      std::fputs(DesignJson(session.Document(), *startElevation).c_str(), stdout);
+      WriteDesignJson(session.Document(), *startElevation, stdout);
     } else if (line.screen) {
+      if (headings) PrintScreenHeading(path, first);
       ConsoleListingScreen screen;
       ListTrackToScreen(session.Document(), *startElevation, screen);
       screen.Print();
     } else {
       ListTrackToFile(session.Document(), *startElevation, file);
     }
+    first = false;
   }
-  FlushStandardOutput();
-  return ExitStatus(session);
+  const bool flushed = FlushStandardOutput();
+  return session.Failed() || !flushed ? kExitFailure : kExitSuccess;
+}
+
+// How many listing lines leave the buildable range, each way. One line at a
+// time, so that a long track costs no memory of its own.
+struct OutOfRange {
+  int tooHigh = 0;
+  int tooLow = 0;
+};
+
+OutOfRange CountOutOfRange(CDecoderDoc& doc, std::int32_t startElevation) {
+  OutOfRange count;
+  if (IsMaze(doc)) return count;
+  SegmentPass pass(doc, startElevation);
+  ListingLine line;
+  while (pass.Next(line)) {
+    count.tooHigh += line.check == ElevationCheck::TooHigh;
+    count.tooLow += line.check == ElevationCheck::TooLow;
+  }
+  return count;
 }
 
 // One line per file: its name, edition, segment count and the lines out of range.
@@ -66,20 +98,17 @@ int RunCheck(const CommandLine& line) {
   DesignSession session(line.yes);
   bool outOfRange = false;
   for (const std::string& path : line.files) {
-    if (!session.Open(path)) {
-      std::printf("%s\tnot loaded\n", path.c_str());
+    const std::string name = DisplayName(path);
+    if (!session.Load(path)) {
+      std::printf("%s\tnot loaded\n", name.c_str());
       continue;
     }
-    int tooHigh = 0, tooLow = 0;
-    for (const ListingLine& listed : ListSegments(session.Document(), *startElevation)) {
-      tooHigh += listed.check == ElevationCheck::TooHigh;
-      tooLow += listed.check == ElevationCheck::TooLow;
-    }
+    const OutOfRange count = CountOutOfRange(session.Document(), *startElevation);
     const int segments = session.Document().m_nSegments;
-    std::printf("%s\t%s\t%d segment%s\t%d too high\t%d too low\n", path.c_str(),
-                std::string(EditionLabel(session.Document())).c_str(), segments, segments == 1 ? "" : "s", tooHigh,
-                tooLow);
-    outOfRange |= tooHigh > 0 || tooLow > 0;
+    std::printf("%s\t%s\t%d segment%s\t%d too high\t%d too low\n", name.c_str(),
+                std::string(EditionLabel(session.Document())).c_str(), segments, segments == 1 ? "" : "s",
+                count.tooHigh, count.tooLow);
+    outOfRange |= count.tooHigh > 0 || count.tooLow > 0;
   }
   const bool flushed = FlushStandardOutput();
   if (session.Failed() || !flushed) return kExitFailure;
@@ -90,9 +119,11 @@ int RunProfile(const CommandLine& line) {
   const std::optional<int> startElevation = ParseStartElevation(line.startElevation);
   if (!startElevation) return kExitUsage;
   DesignSession session(line.yes);
-  if (session.Open(line.file))
-    WriteProfilePicture(MakeElevationProfile(session.Document(), *startElevation), line.output,
-                        *PictureFormatOf(line.output), line.width, line.height);
+  if (session.Load(line.file))
+    session.WriteTo(line.output, [&] {
+      return WriteProfilePicture(MakeElevationProfile(session.Document(), *startElevation), line.output,
+                                 *PictureFormatOf(line.output), line.width, line.height);
+    });
   return ExitStatus(session);
 }
 
@@ -100,23 +131,23 @@ int RunExport(const CommandLine& line) {
   const std::optional<int> startElevation = ParseStartElevation(line.startElevation);
   if (!startElevation) return kExitUsage;
   DesignSession session(line.yes);
-  if (session.Open(line.file)) ExportListing(session.Document(), *startElevation, line.output);
+  if (session.Load(line.file)) session.Export(*startElevation, line.output);
   return ExitStatus(session);
 }
 
 // Opens the design, lets change work on it and, unless it declined or refused,
 // writes the design to the output through the store path.
-int SaveChanged(const CommandLine& line, bool (*change)(CDecoderDoc&)) {
+int SaveChanged(const CommandLine& line, bool (*change)(CDecoderDoc&), const std::string& declinedHint) {
   DesignSession session(line.yes);
-  if (session.Open(line.file) && change(session.Document())) session.Template().DoSave(line.output);
+  if (session.Load(line.file) && session.Change(change, declinedHint)) session.Save(line.output);
   return ExitStatus(session);
 }
 
 bool KeepAsItIs(CDecoderDoc&) { return true; }
 
-int RunSave(const CommandLine& line) { return SaveChanged(line, KeepAsItIs); }
-int RunMirror(const CommandLine& line) { return SaveChanged(line, RunMirrorTrackCommand); }
-int RunReverse(const CommandLine& line) { return SaveChanged(line, RunReverseTrackCommand); }
+int RunSave(const CommandLine& line) { return SaveChanged(line, KeepAsItIs, ""); }
+int RunMirror(const CommandLine& line) { return SaveChanged(line, RunMirrorTrackCommand, ""); }
+int RunReverse(const CommandLine& line) { return SaveChanged(line, RunReverseTrackCommand, "--yes reverses it anyway"); }
 
 void AddYesFlag(CLI::App& command, CommandLine& line) {
   command.add_flag("-y,--yes", line.yes, "Answer Yes to every question (such as a wrong checksum)");
@@ -130,14 +161,24 @@ void AddStartElevationOption(CLI::App& command, CommandLine& line) {
 
 enum class DesignCount { One, Several };
 
+// A FILE or OUT argument, which may have come after "--" (see ParserArguments).
+template <class Value>
+CLI::Option* AddOperand(CLI::App& command, const char* name, Value& value, const char* description) {
+  const CLI::Validator unmark([](std::string& text) {
+    text = Unmarked(std::move(text));
+    return std::string();
+  }, "");
+  return command.add_option(name, value, description)->required()->transform(unmark);
+}
+
 // What every command that lists designs takes: the start elevation, --yes, and the designs to read.
 void AddListingInputs(CLI::App& command, CommandLine& line, DesignCount count) {
   AddStartElevationOption(command, line);
   AddYesFlag(command, line);
   if (count == DesignCount::One)
-    command.add_option("FILE", line.file, "Track design file (*.td4)")->required();
+    AddOperand(command, "FILE", line.file, "Track design file (*.td4); - reads standard input");
   else
-    command.add_option("FILE", line.files, "Track design files (*.td4)")->required();
+    AddOperand(command, "FILE", line.files, "Track design files (*.td4); - reads standard input");
 }
 
 // Selects what runs after parsing when this subcommand is the one given.
@@ -182,7 +223,7 @@ void AddProfileCommand(CLI::App& app, CommandLine& line) {
 void AddExportCommand(CLI::App& app, CommandLine& line) {
   CLI::App& command = *app.add_subcommand("export", "Write the segment listing of a design to a text file");
   AddListingInputs(command, line, DesignCount::One);
-  command.add_option("OUT", line.output, "Text file to write")->required();
+  AddOperand(command, "OUT", line.output, "Text file to write; - writes standard output");
   RunsAs(command, line, RunExport);
 }
 
@@ -191,8 +232,8 @@ void AddDesignWritingCommand(CLI::App& app, CommandLine& line, const char* name,
                              int (*run)(const CommandLine&)) {
   CLI::App& command = *app.add_subcommand(name, description);
   AddYesFlag(command, line);
-  command.add_option("FILE", line.file, "Track design file (*.td4)")->required();
-  command.add_option("-o,--output", line.output, "Design file to write")->required();
+  AddOperand(command, "FILE", line.file, "Track design file (*.td4); - reads standard input");
+  command.add_option("-o,--output", line.output, "Design file to write; - writes standard output")->required();
   RunsAs(command, line, run);
 }
 

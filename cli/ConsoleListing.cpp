@@ -1,11 +1,13 @@
 #include "cli/ConsoleListing.h"
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 
-#include "framework/AppInfo.h"
+#include "cli/DisplayName.h"
+#include "cli/StderrMessageBox.h"
 #include "framework/Exceptions.h"
-#include "framework/MessageBox.h"
 
 namespace {
 
@@ -13,7 +15,9 @@ void Write(const std::string& text) { std::fwrite(text.data(), 1, text.size(), s
 
 }  // namespace
 
-void ConsoleListingFile::WriteString(const std::string& text) { Write(text); }
+ConsoleListingFile::ConsoleListingFile() : m_bTerminal(::isatty(STDOUT_FILENO) == 1) {}
+
+void ConsoleListingFile::WriteString(const std::string& text) { Write(m_bTerminal ? DisplayListing(text) : text); }
 
 void ConsoleListingScreen::SetFieldText(FormField field, const std::string& text) {
   m_fields[std::size_t(field)] = text;
@@ -36,7 +40,6 @@ void ConsoleListingScreen::Print() const {
 
 bool FlushStandardOutput() {
   if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return true;
-  const CFileException failure = CFileException::FromErrno(errno, "standard output");
-  ShowMessageBox(FailureReportText(failure), kAppTitle, MB_OK | MB_ICONEXCLAMATION, MessageOwner::MainWindow);
+  PrintMessage("", FailureReportText(CFileException::FromErrno(errno, "standard output")));
   return false;
 }

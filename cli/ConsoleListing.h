@@ -5,11 +5,16 @@
 
 #include "listing/ListTrack.h"
 
-// Standard output as the file form's destination, with plain line feeds. A
-// failed write shows at the end, in ReportFailedOutput.
+// Standard output as the file form's destination, with plain line feeds. On a
+// terminal the control characters of a file name are escaped. A failed write
+// shows at the end, in FlushStandardOutput.
 class ConsoleListingFile : public IListingFile {
 public:
+  ConsoleListingFile();
   void WriteString(const std::string& text) override;
+
+private:
+  bool m_bTerminal;
 };
 
 // The screen form as text: the header texts as "Name:\t..." lines, the

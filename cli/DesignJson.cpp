@@ -1,17 +1,21 @@
 #include "cli/DesignJson.h"
 
-#include <nlohmann/json.hpp>
+#include <array>
+#include <string>
 
+#include "cli/JsonStreamWriter.h"
 #include "listing/ListTrack.h"
 #include "listing/ListingHeader.h"
 #include "listing/SegmentMeaning.h"
+#include "listing/SegmentPass.h"
 #include "trackfile/DecoderDoc.h"
 #include "vocabulary/NameTables.h"
 #include "vocabulary/SegmentCodes.h"
 
 namespace {
 
-using Json = nlohmann::ordered_json;
+// Raised when the output changes in a way that a reader of the fields must know of.
+constexpr int kFormatVersion = 1;
 
 const char* CheckName(ElevationCheck check) {
   switch (check) {
@@ -27,67 +31,117 @@ const char* CheckName(ElevationCheck check) {
   return "too_low";
 }
 
-// A header byte with the name its table gives it.
-Json CodeAndName(const CDecoderDoc& doc, int offset, const NameTable& names) {
+// Begins the object of a header byte with the name its table gives it; the caller ends it.
+void BeginCodeAndName(JsonStreamWriter& json, const CDecoderDoc& doc, int offset, const NameTable& names) {
   const std::uint8_t code = DesignByte(doc, offset);
   std::string name;
   NameLookup(names, code, name);
-  return {{"code", code}, {"name", name}};
+  json.BeginObject();
+  json.Key("code").Number(code);
+  json.Key("name").String(name);
 }
 
-Json SegmentJson(const TrackSegment& segment, int number, bool waterCoaster) {
+void WriteCodeAndName(JsonStreamWriter& json, const CDecoderDoc& doc, int offset, const NameTable& names) {
+  BeginCodeAndName(json, doc, offset, names);
+  json.EndObject();
+}
+
+// Segment names serialised once per code, since a long track repeats a few dozen of them.
+class SegmentNames {
+public:
+  explicit SegmentNames(bool waterCoaster) : m_bWaterCoaster(waterCoaster) {}
+
+  const std::string& Of(std::uint8_t code) {
+    std::string& name = m_names[code];
+    if (name.empty()) name = JsonStreamWriter::Serialise(SegmentName(code, m_bWaterCoaster));
+    return name;
+  }
+
+private:
+  bool m_bWaterCoaster;
+  std::array<std::string, 256> m_names;
+};
+
+void WriteSegment(JsonStreamWriter& json, const TrackSegment& segment, int number, SegmentNames& names) {
   const SegmentFlagMeaning meaning = MeaningOfFlags(segment);
-  Json speed = nullptr;
-  if (meaning.speedSetting) speed = {{"setting", *meaning.speedSetting}, {"mph", SpeedMph(*meaning.speedSetting)}};
-  return {{"number", number},
-          {"code", segment.code},
-          {"name", SegmentName(segment.code, waterCoaster)},
-          {"flags", segment.flags},
-          {"chain_lift", meaning.chainLift},
-          {"inverted", meaning.inverted},
-          {"terminal", meaning.terminal},
-          {"speed", speed},
-          {"start_elevation", segment.startElevation},
-          {"end_elevation", segment.endElevation}};
+  json.BeginObject();
+  json.Key("number").Number(number);
+  json.Key("code").Number(segment.code);
+  json.Key("name").Serialised(names.Of(segment.code));
+  json.Key("flags").Number(segment.flags);
+  json.Key("chain_lift").Bool(meaning.chainLift);
+  json.Key("inverted").Bool(meaning.inverted);
+  json.Key("terminal").Bool(meaning.terminal);
+  json.Key("speed");
+  if (meaning.speedSetting) {
+    json.BeginObject();
+    json.Key("setting").Number(*meaning.speedSetting);
+    json.Key("mph").Number(SpeedMph(*meaning.speedSetting));
+    json.EndObject();
+  } else {
+    json.Null();
+  }
+  json.Key("start_elevation").Number(segment.startElevation);
+  json.Key("end_elevation").Number(segment.endElevation);
+  json.EndObject();
 }
 
-Json LineJson(const ListingLine& line) {
-  return {{"first", line.first + 1},
-          {"last", line.last + 1},
-          {"count", line.Count()},
-          {"text", line.Text()},
-          {"start_elevation", line.startElevation},
-          {"end_elevation", line.endElevation},
-          {"check", CheckName(line.check)}};
+void WriteLine(JsonStreamWriter& json, const ListingLine& line) {
+  json.BeginObject();
+  json.Key("first").Number(line.first + 1);
+  json.Key("last").Number(line.last + 1);
+  json.Key("count").Number(line.Count());
+  json.Key("text").String(line.Text());
+  json.Key("start_elevation").Number(line.startElevation);
+  json.Key("end_elevation").Number(line.endElevation);
+  json.Key("check").String(CheckName(line.check));
+  json.EndObject();
+}
+
+// Two passes over the listing: the first fills in every segment's elevations
+// as it writes the segments, the second writes the lines. Neither keeps more
+// than one line.
+void WriteSegmentsAndLines(JsonStreamWriter& json, CDecoderDoc& doc, std::int32_t startElevation) {
+  const bool listed = doc.m_pData && !IsMaze(doc);
+  ListingLine line;
+  json.Key("segments").BeginArray();
+  if (listed) {
+    SegmentNames names(DesignByte(doc, DesignOffset::RideType) == RideType::WaterCoaster);
+    SegmentPass pass(doc, startElevation);
+    while (pass.Next(line) && !json.Failed())
+      for (int i = line.first; i <= line.last; ++i) WriteSegment(json, doc.m_pSegments[i], i + 1, names);
+  }
+  json.EndArray();
+  json.Key("lines").BeginArray();
+  if (listed) {
+    SegmentPass pass(doc, startElevation);
+    while (pass.Next(line) && !json.Failed()) WriteLine(json, line);
+  }
+  json.EndArray();
 }
 
 }  // namespace
 
-std::string DesignJson(CDecoderDoc& doc, std::int32_t startElevation) {
-  const std::vector<ListingLine> lines = ListSegments(doc, startElevation);
-  const bool waterCoaster = DesignByte(doc, DesignOffset::RideType) == RideType::WaterCoaster;
-  Json segments = Json::array();
-  Json lineList = Json::array();
-  for (const ListingLine& line : lines) {
-    for (int i = line.first; i <= line.last; ++i)
-      segments.push_back(SegmentJson(doc.m_pSegments[i], i + 1, waterCoaster));
-    lineList.push_back(LineJson(line));
-  }
-  Json vehicle = CodeAndName(doc, DesignOffset::VehicleType, VehicleTypeNames);
-  const VehicleCount count = ReadVehicleCount(doc);
-  vehicle["trains"] = count.trains;
-  vehicle["cars_per_train"] = count.cars;
+void WriteDesignJson(CDecoderDoc& doc, std::int32_t startElevation, std::FILE* out) {
+  JsonStreamWriter json(out);
   const std::string& path = doc.GetPathName();
-  const Json design = {{"file", path.substr(path.find_last_of('/') + 1)},
-                       {"edition", EditionLabel(doc)},
-                       {"ride_type", CodeAndName(doc, DesignOffset::RideType, RideTypeNames)},
-                       {"vehicle_type", vehicle},
-                       {"operating_mode", CodeAndName(doc, DesignOffset::OperatingMode, OperatingModeNames)},
-                       {"start_elevation", startElevation},
-                       {"segment_count", doc.m_nSegments},
-                       {"segments", segments},
-                       {"lines", lineList}};
-  // Names come from the program's tables and are plain ASCII; replace rather
-  // than throw should a table ever hold something else.
-  return design.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+  json.BeginObject();
+  json.Key("format_version").Number(kFormatVersion);
+  json.Key("file").String(path.substr(path.find_last_of('/') + 1));
+  json.Key("path").String(path);
+  json.Key("edition").String(EditionLabel(doc));
+  json.Key("ride_type");
+  WriteCodeAndName(json, doc, DesignOffset::RideType, RideTypeNames);
+  json.Key("vehicle_type");
+  BeginCodeAndName(json, doc, DesignOffset::VehicleType, VehicleTypeNames);
+  const VehicleCount count = ReadVehicleCount(doc);
+  json.Key("trains").Number(count.trains);
+  json.Key("cars_per_train").Number(count.cars);
+  json.EndObject();
+  json.Key("operating_mode");
+  WriteCodeAndName(json, doc, DesignOffset::OperatingMode, OperatingModeNames);
+  json.Key("start_elevation").Number(startElevation);
+  json.Key("segment_count").Number(doc.m_nSegments);
+  WriteSegmentsAndLines(json, doc, startElevation);
+  json.EndObject();
 }

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
+#include <cstdio>
 
 class CDecoderDoc;
 
-// The decoded design as a JSON document for other programs: header fields
+// Writes the decoded design to out as a JSON document for other programs, as
+// it is made: the format version, the file's name and path, header fields
 // with their codes and names, the edition, every listed segment with its
 // flags decoded and its elevations, and the listing's lines, listed from
-// startElevation. Requires a loaded design. The README describes the fields.
-std::string DesignJson(CDecoderDoc& doc, std::int32_t startElevation);
+// startElevation. Memory does not grow with the segment count. Requires a
+// loaded design. The README describes the fields.
+void WriteDesignJson(CDecoderDoc& doc, std::int32_t startElevation, std::FILE* out);

@@ -1,24 +1,48 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
 #include "cli/StderrMessageBox.h"
 #include "framework/DocumentTemplate.h"
+#include "framework/FileAccess.h"
 #include "trackfile/DecoderDoc.h"
 
-// The document and the framework's open and save sequences, as the desktop
-// program has them, with messages going to standard error.
+// The document and the framework's load and save sequences, as the desktop
+// program has them, for one command: the one place where td4 reads a design,
+// changes it and writes it, with every message on standard error naming the
+// file it is about ("td4: FILE: text").
 class DesignSession : private IDocumentHost {
 public:
   explicit DesignSession(bool answerYes);
 
-  // Opens path through the framework's open sequence. True when a design is
-  // loaded; a refused or unreadable file has been reported.
-  bool Open(const std::string& path);
+  // Loads path afresh, as a file of its own even when an earlier one was the
+  // same file under another name; "-" is standard input, which is read once
+  // and gives the same design each time it is named. True when a design is
+  // loaded; otherwise the reason has been reported.
+  bool Load(const std::string& path);
+
+  // Runs a command on the loaded design (mirror, reverse). A question it asks
+  // and that is answered No for lack of --yes is followed by declinedHint.
+  // Returns what change returns: whether the design is to be written.
+  bool Change(bool (*change)(CDecoderDoc&), const std::string& declinedHint);
+
+  // Runs write, which writes a file at output and returns whether it did,
+  // with its messages naming output.
+  template <class Write>
+  bool WriteTo(const std::string& output, Write write) {
+    const MessageSubject subject(m_box, output, "");
+    return write();
+  }
+
+  // Writes the design to output ("-": standard output) through the store path.
+  bool Save(const std::string& output);
+
+  // Writes the design's listing to output ("-": standard output) as an export does.
+  bool Export(std::int32_t startElevation, const std::string& output);
 
   CDecoderDoc& Document() { return m_doc; }
-  CSingleDocTemplate& Template() { return m_template; }
 
   // True once any failure or refusal has been reported.
   bool Failed() const { return m_box.Failures() > 0; }
@@ -28,8 +52,13 @@ private:
   void OnTitleChanged() override {}
   std::optional<std::string> PromptSaveAsPath() override { return std::nullopt; }
 
+  const FilePrefix& Read(const std::string& path);
+  bool LoadBytes(const std::string& path);
+
   StderrMessageBox m_box;
   ScopedMessageBox m_installed;
   CDecoderDoc m_doc;
   CSingleDocTemplate m_template;
+  FilePrefix m_file;
+  std::optional<FilePrefix> m_standardInput;
 };

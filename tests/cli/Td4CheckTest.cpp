@@ -51,7 +51,7 @@ TEST(Td4CheckTest, AFileThatCannotBeLoadedExitsOneEvenWhenAnotherIsOutOfRange) {
   const Td4Result result = RunTd4({"check", missing, skyHigh});
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.out, missing + "\tnot loaded\n" + skyHigh + "\tMerovale\t42 segments\t5 too high\t0 too low\n");
-  EXPECT_EQ(result.err, missing + " was not found.\n");
+  EXPECT_EQ(result.err, "td4: " + missing + ": " + missing + " was not found.\n");
 }
 
 TEST(Td4CheckTest, AWrongChecksumIsNotLoadedUnlessAnsweredYes) {

@@ -55,11 +55,11 @@ TEST(Td4Test, StartElevationIsCheckedAsTheElevationDialogChecksIt) {
     const char* err;
   };
   const Case cases[] = {
-      {"0", 2, "Please enter an integer between 1 and 61.\n"},
-      {"62", 2, "Please enter an integer between 1 and 61.\n"},
-      {"-5", 2, "Please enter an integer between 1 and 61.\n"},
-      {"seven", 2, "Please enter an integer.\n"},
-      {"12x", 2, "Please enter an integer.\n"},
+      {"0", 2, "td4: Please enter an integer between 1 and 61.\n"},
+      {"62", 2, "td4: Please enter an integer between 1 and 61.\n"},
+      {"-5", 2, "td4: Please enter an integer between 1 and 61.\n"},
+      {"seven", 2, "td4: Please enter an integer.\n"},
+      {"12x", 2, "td4: Please enter an integer.\n"},
       {"61", 0, ""},
   };
   DesignFolder designs;
@@ -80,19 +80,19 @@ TEST(Td4Test, RefusedFilesExitOneWithTheirMessageAndPrintNothing) {
   maze.rideType = 20;
   struct Case {
     std::string path;
-    std::string err;
+    std::string text;
   };
   const Case cases[] = {
-      {designs.folder.Write("maze.td4", BuildDesignFile(maze)), "Hedge mazes are not supported\n"},
-      {designs.folder.Write("short.td4", Bytes{0x00, 0x41, 0x00}), "Unexpected file format.\n"},
-      {designs.folder.Path("missing.td4"), designs.folder.Path("missing.td4") + " was not found.\n"},
-      {designs.folder.Write("empty.td4", Bytes{}), designs.folder.Path("empty.td4") + " holds no track design.\n"},
-      {designs.folder.Path(""), designs.folder.Path("") + " is a folder, not a file.\n"},
+      {designs.folder.Write("maze.td4", BuildDesignFile(maze)), "Hedge mazes are not supported"},
+      {designs.folder.Write("short.td4", Bytes{0x00, 0x41, 0x00}), "Unexpected file format."},
+      {designs.folder.Path("missing.td4"), designs.folder.Path("missing.td4") + " was not found."},
+      {designs.folder.Write("empty.td4", Bytes{}), "The file holds no track design."},
+      {designs.folder.Path(""), designs.folder.Path("") + " is a folder, not a file."},
   };
   for (const Case& c : cases) {
     const Td4Result result = RunTd4({"list", c.path});
     EXPECT_EQ(result.status, 1) << c.path;
-    EXPECT_EQ(result.err, c.err);
+    EXPECT_EQ(result.err, "td4: " + c.path + ": " + c.text + "\n");
     EXPECT_EQ(result.out, "");
   }
 }
@@ -103,13 +103,14 @@ TEST(Td4Test, WrongChecksumIsRefusedUnlessAnsweredYes) {
 
   const Td4Result refused = RunTd4({"list", "--screen", bad});
   EXPECT_EQ(refused.status, 1);
-  EXPECT_TRUE(StartsWith(refused.err, "Checksum calculation failed.\nExpected = 0X")) << refused.err;
-  EXPECT_TRUE(EndsWith(refused.err, "\n\nContinue anyway?\n")) << refused.err;
+  const std::string hint = "td4: " + bad + ": answered No; --yes loads it anyway\n";
+  EXPECT_TRUE(StartsWith(refused.err, "td4: " + bad + ": Checksum calculation failed.\nExpected = 0X")) << refused.err;
+  EXPECT_TRUE(EndsWith(refused.err, "\n\nContinue anyway?\n" + hint)) << refused.err;
   EXPECT_EQ(refused.out, "");
 
   const Td4Result accepted = RunTd4({"list", "--screen", "--yes", bad});
   EXPECT_EQ(accepted.status, 0);
-  EXPECT_EQ(accepted.err, refused.err);
+  EXPECT_EQ(accepted.err + hint, refused.err);
   EXPECT_EQ(accepted.out, SevenLineScreenText("Unknown"));
 }
 
@@ -125,13 +126,13 @@ TEST(Td4Test, ExportWritesTheFileWithCarriageReturns) {
 TEST(Td4Test, ExportFailuresExitOneWithTheirMessage) {
   DesignFolder designs;
   const std::pair<std::string, std::string> cases[] = {
-      {designs.folder.Path("missing/list.txt"), "Error creating output file\n"},
-      {"/dev/full", "Disk full while accessing /dev/full.\n"},
+      {designs.folder.Path("missing/list.txt"), "Error creating output file"},
+      {"/dev/full", "Disk full while accessing /dev/full."},
   };
-  for (const auto& [out, err] : cases) {
+  for (const auto& [out, text] : cases) {
     const Td4Result result = RunTd4({"export", designs.example, out});
     EXPECT_EQ(result.status, 1) << out;
-    EXPECT_EQ(result.err, err);
+    EXPECT_EQ(result.err, "td4: " + out + ": " + text + "\n");
   }
 }
 
@@ -172,8 +173,9 @@ TEST(Td4Test, MirrorAndReverseSaveTheChangedDesignUnlessRefusedOrDeclined) {
   const std::string question =
       "This appears to be an open circuit or \"shuttle mode\" track.\n"
       "Reversing this track may produce a track that cannot be built.\n"
-      "Are you sure you want to continue?\n";
-  const std::string refusal = "Only self-powered rides (no lift chains) can be reversed.\n";
+      "Are you sure you want to continue?";
+  const std::string declined = "answered No; --yes reverses it anyway";
+  const std::string refusal = "Only self-powered rides (no lift chains) can be reversed.";
   DesignDescription closedWithChainLift = ClosedCircuit();
   closedWithChainLift.segments[3].flags = 0x80;
   DesignDescription openWithChainLift = OpenCircuit();
@@ -181,26 +183,29 @@ TEST(Td4Test, MirrorAndReverseSaveTheChangedDesignUnlessRefusedOrDeclined) {
   struct Case {
     std::vector<std::string> command;
     DesignDescription design;
-    std::string err;
+    std::vector<std::string> messages;         // about the design's file, in order
     std::optional<DesignDescription> written;  // nothing: exits 1 without writing
   };
   const Case cases[] = {
-      {{"mirror"}, ClosedCircuit(), "", WithSegments({{3}, {1, 0x08}, {17}, {4, 0x40}, {9}, {134}, {2, 0x08}})},
-      {{"reverse"}, ClosedCircuit(), "", WithSegments({{3}, {1, 0x08}, {134}, {12}, {10, 0x40}, {17}, {2, 0x08}})},
-      {{"mirror"}, OpenCircuit(), "", WithSegments({{1, 0x08}, {17}, {4}, {0}})},
-      {{"reverse", "--yes"}, OpenCircuit(), question, WithSegments({{1, 0x08}, {0}, {10}, {17}})},
-      {{"reverse"}, OpenCircuit(), question, std::nullopt},  // declined: no --yes
-      {{"reverse"}, closedWithChainLift, refusal, std::nullopt},
-      {{"reverse", "--yes"}, openWithChainLift, question + refusal, std::nullopt},
+      {{"mirror"}, ClosedCircuit(), {}, WithSegments({{3}, {1, 0x08}, {17}, {4, 0x40}, {9}, {134}, {2, 0x08}})},
+      {{"reverse"}, ClosedCircuit(), {}, WithSegments({{3}, {1, 0x08}, {134}, {12}, {10, 0x40}, {17}, {2, 0x08}})},
+      {{"mirror"}, OpenCircuit(), {}, WithSegments({{1, 0x08}, {17}, {4}, {0}})},
+      {{"reverse", "--yes"}, OpenCircuit(), {question}, WithSegments({{1, 0x08}, {0}, {10}, {17}})},
+      {{"reverse"}, OpenCircuit(), {question, declined}, std::nullopt},  // no --yes
+      {{"reverse"}, closedWithChainLift, {refusal}, std::nullopt},
+      {{"reverse", "--yes"}, openWithChainLift, {question, refusal}, std::nullopt},
   };
   for (const Case& c : cases) {
     DesignFolder designs;
     const std::string out = designs.folder.Path("out.td4");
+    const std::string in = designs.folder.Write("in.td4", BuildDesignFile(c.design));
     std::vector<std::string> args = c.command;
-    args.insert(args.end(), {designs.folder.Write("in.td4", BuildDesignFile(c.design)), "-o", out});
+    args.insert(args.end(), {in, "-o", out});
     const Td4Result result = RunTd4(args);
     EXPECT_EQ(result.status, c.written ? 0 : 1) << testing::PrintToString(args);
-    EXPECT_EQ(result.err, c.err);
+    std::string err;
+    for (const std::string& message : c.messages) err += "td4: " + in + ": " + message + "\n";
+    EXPECT_EQ(result.err, err);
     if (c.written)
       EXPECT_EQ(ReadFileBytes(out), BuildDesignFile(*c.written));
     else

@@ -1,0 +1,63 @@
+#include "cli/JsonStreamWriter.h"
+
+#include <charconv>
+#include <nlohmann/json.hpp>
+
+namespace {
+constexpr std::size_t kFlushSize = 64 * 1024;
+}
+
+JsonStreamWriter& JsonStreamWriter::Key(std::string_view name) {
+  Separate();
+  m_buffer += '"';
+  m_buffer += name;
+  m_buffer += "\": ";
+  m_bAfterKey = true;
+  return *this;
+}
+
+void JsonStreamWriter::Number(std::int64_t value) {
+  char digits[24];
+  const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value);
+  Literal({digits, std::size_t(end - digits)});
+}
+
+std::string JsonStreamWriter::Serialise(std::string_view text) {
+  return nlohmann::json(std::string(text)).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
+void JsonStreamWriter::Literal(std::string_view json) {
+  Separate();
+  m_buffer += json;
+  if (m_buffer.size() >= kFlushSize) Flush();
+}
+
+void JsonStreamWriter::Begin(char bracket) {
+  Separate();
+  m_buffer += bracket;
+  m_counts.push_back(0);
+}
+
+void JsonStreamWriter::End(char bracket) {
+  const int count = m_counts.back();
+  m_counts.pop_back();
+  if (count > 0) {
+    m_buffer += '\n';
+    Indent(m_counts.size());
+  }
+  m_buffer += bracket;
+  if (m_counts.empty()) m_buffer += '\n';
+}
+
+void JsonStreamWriter::Separate() {
+  if (std::exchange(m_bAfterKey, false) || m_counts.empty()) return;
+  m_buffer += m_counts.back()++ > 0 ? ",\n" : "\n";
+  Indent(m_counts.size());
+}
+
+void JsonStreamWriter::Indent(std::size_t depth) { m_buffer.append(2 * depth, ' '); }
+
+void JsonStreamWriter::Flush() {
+  if (!m_bFailed && std::fwrite(m_buffer.data(), 1, m_buffer.size(), m_out) != m_buffer.size()) m_bFailed = true;
+  m_buffer.clear();
+}
