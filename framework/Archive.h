@@ -2,7 +2,10 @@
 
 #include <cstdint>
 #include <cstring>
+#include <exception>
+#include <functional>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "framework/Exceptions.h"
@@ -12,13 +15,20 @@
 // Loading reads from bytes already in memory: the whole file, or a leading part
 // of it when the document has said it never needs more (see
 // CDocument::MaxLoadLength). GetLength() always reports the file's real length.
-// Storing appends to a byte vector that the caller writes out afterwards.
+// Storing appends to a byte vector that the caller writes out afterwards, or
+// hands the bytes to a writer in blocks as they come, so that a large file
+// never sits in memory whole.
 // Every operation is inline so that a codec can call it once per byte.
 class CArchive {
 public:
+  using Writer = std::function<void(std::span<const std::uint8_t>)>;
+
   CArchive(std::span<const std::uint8_t> bytes, std::uint64_t fileLength)
       : m_pos(bytes.data()), m_end(bytes.data() + bytes.size()), m_fileLength(fileLength), m_pOut(nullptr) {}
   explicit CArchive(std::vector<std::uint8_t>& out) : m_fileLength(0), m_pOut(&out) {}
+  // A failure that write throws is held until Flush, so that the document's
+  // store path runs to its end and leaves the document whole.
+  explicit CArchive(Writer write) : m_fileLength(0), m_pOut(&m_block), m_write(std::move(write)) {}
 
   CArchive(const CArchive&) = delete;
   CArchive& operator=(const CArchive&) = delete;
@@ -49,6 +59,7 @@ public:
 
   CArchive& operator<<(std::uint8_t value) {
     m_pOut->push_back(value);
+    if (m_write && m_block.size() >= kBlockSize) HandOver();
     return *this;
   }
 
@@ -60,10 +71,21 @@ public:
     return *this;
   }
 
-  void WriteBytes(std::span<const std::uint8_t> bytes) { m_pOut->insert(m_pOut->end(), bytes.begin(), bytes.end()); }
+  void WriteBytes(std::span<const std::uint8_t> bytes) {
+    m_pOut->insert(m_pOut->end(), bytes.begin(), bytes.end());
+    if (m_write && m_block.size() >= kBlockSize) HandOver();
+  }
 
   // Lets a writer that knows its output size avoid repeated growth.
-  void ReserveForWriting(std::size_t count) { m_pOut->reserve(m_pOut->size() + count); }
+  void ReserveForWriting(std::size_t count) {
+    if (!m_write) m_pOut->reserve(m_pOut->size() + count);
+  }
+
+  // Hands the rest to the writer; throws the first failure it had.
+  void Flush() {
+    if (m_write) HandOver();
+    if (m_failure) std::rethrow_exception(std::exchange(m_failure, nullptr));
+  }
 
 private:
   const std::uint8_t* Take(std::size_t count) {
@@ -75,8 +97,24 @@ private:
 
   [[noreturn]] static void ThrowEndOfFile() { throw CArchiveException(CArchiveException::endOfFile); }
 
+  void HandOver() {
+    if (!m_failure) {
+      try {
+        m_write(m_block);
+      } catch (...) {
+        m_failure = std::current_exception();
+      }
+    }
+    m_block.clear();
+  }
+
+  static constexpr std::size_t kBlockSize = 64 * 1024;
+
   const std::uint8_t* m_pos = nullptr;
   const std::uint8_t* m_end = nullptr;
   std::uint64_t m_fileLength;
   std::vector<std::uint8_t>* m_pOut;
+  std::vector<std::uint8_t> m_block;
+  Writer m_write;
+  std::exception_ptr m_failure;
 };

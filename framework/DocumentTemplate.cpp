@@ -1,7 +1,6 @@
 #include "framework/DocumentTemplate.h"
 
 #include <new>
-#include <vector>
 
 #include "framework/AppInfo.h"
 #include "framework/Archive.h"
@@ -71,10 +70,11 @@ bool CSingleDocTemplate::DoSave(const std::string& path) {
   // failed write must not leave unsaved changes looking saved.
   const bool wasModified = m_document.IsModified();
   try {
-    std::vector<std::uint8_t> bytes;
-    CArchive archive(bytes);
+    CSafeOutputFile file(path);
+    CArchive archive([&file](std::span<const std::uint8_t> bytes) { file.Write(bytes); });
     m_document.Serialize(archive);
-    WriteFileSafely(path, bytes);
+    archive.Flush();
+    file.Commit();
   } catch (const CException& failure) {
     m_document.SetModifiedFlag(wasModified);
     ReportFailure(failure);
