@@ -183,6 +183,13 @@ void AddOutside(Table& table, const Figures& figures) {
     table.Add({name + ": peak resident", Figure(figures, std::string("td4_") + command + "_megabytes"), "MB",
                "limit", 150.0, 1.0});
   }
+  // The JSON holds every segment with its fields, so it is held to plain list's time, not to a limit.
+  table.Add({"td4 list --json, 1M segments: wall time", Figure(figures, "td4_json_seconds"), "s",
+             "td4 list, 1M segments: wall time", Figure(figures, "td4_list_seconds"), 5.0});
+  table.Add({"td4 list --json, 1M segments: peak resident", Figure(figures, "td4_json_megabytes"), "MB", "limit",
+             150.0, 1.0});
+  table.Add({"td4 list --json, 8.4M segments: peak resident", Figure(figures, "td4_level_json_megabytes"), "MB",
+             "limit", 150.0, 1.0});
   table.Add({"desktop opens 100k segments and paints", Figure(figures, "desktop_open_seconds"), "s", "limit", 1.0,
              1.0});
 }

@@ -57,4 +57,29 @@ TEST(ArchiveTest, StoresBytesAndLittleEndianValues) {
   EXPECT_EQ(out, (Bytes{0x09, 0x84, 0x59, 0xFE, 0xFF, 0x10, 0x20}));
 }
 
+// A large file reaches the writer in blocks while it is stored, every byte in
+// order; a writer's failure surfaces at Flush, after the store has run to its end.
+TEST(ArchiveTest, StoringIntoAWriterHandsOverBlocksAndHoldsItsFailureForFlush) {
+  Bytes arrived;
+  std::size_t calls = 0;
+  Bytes stored;
+  {
+    CArchive archive([&](std::span<const std::uint8_t> block) {
+      ++calls;
+      arrived.insert(arrived.end(), block.begin(), block.end());
+    });
+    for (int i = 0; i < 300000; ++i) {
+      archive << std::uint8_t(i * 7);
+      stored.push_back(std::uint8_t(i * 7));
+    }
+    EXPECT_GT(calls, 1u);  // under way, not all at the end
+    archive.Flush();
+  }
+  EXPECT_EQ(arrived, stored);
+
+  CArchive failing([&](std::span<const std::uint8_t>) { throw CFileException(CFileException::diskFull, ENOSPC, "x"); });
+  EXPECT_NO_THROW(failing.WriteBytes(Bytes(200000, 0x55)));
+  EXPECT_THROW(failing.Flush(), CFileException);
+}
+
 }  // namespace

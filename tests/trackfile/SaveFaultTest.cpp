@@ -57,6 +57,23 @@ TEST_F(SaveFaultTest, SaveAsFailingAtAnyByteKeepsTheOriginal) {
   }
 }
 
+// A large design reaches the file in blocks while it is being packed: a write
+// that fails half-way must still let the store path bring the list back into
+// display order.
+TEST_F(SaveFaultTest, LargeDesignFailingHalfWayKeepsTheOriginalAndTheShownOrder) {
+  DesignDescription large = Circuit();
+  for (int i = 0; i < 60000; ++i) large.segments.push_back({std::uint8_t(i % 2 ? 4 : 0)});
+  original = BuildDesignFile(large);
+  folder.Write("circuit.td4", original);
+  ASSERT_TRUE(fixture.docTemplate.LoadDocument(original, original.size(), path));
+  shownCodes = fixture.Codes();
+  fixture.doc.SetModifiedFlag(true);
+  ScriptedMessageBox boxes;
+  FailingWriteCalls faults(original.size() / 2);
+  EXPECT_FALSE(fixture.docTemplate.DoSave(path));
+  ExpectUntouched(boxes, original.size() / 2);
+}
+
 TEST_F(SaveFaultTest, SaveQuestionYesFailingAtAnyByteKeepsTheOriginalAndStays) {
   for (std::size_t failAt = 0; failAt < original.size(); ++failAt) {
     ScriptedMessageBox boxes{IDYES};
