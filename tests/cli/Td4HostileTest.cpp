@@ -328,6 +328,24 @@ TEST(Td4HostileLimitsTest, HelpEndsWithTheExitStatusesAndMustArrive) {
   }
 }
 
+// A named pipe is no file to replace: the listing goes into it, and it stays a pipe.
+TEST(Td4HostileLimitsTest, ExportIntoANamedPipeWritesInPlace) {
+  TempFolder folder;
+  const std::string design = folder.Write("track.td4", kDesign);
+  const std::string pipe = folder.Path("p");
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);  // the listing fits the pipe's buffer
+  const Td4Result result = RunTd4({"export", design, pipe});
+  char buffer[4096];
+  const ssize_t length = ::read(reader, buffer, sizeof buffer);
+  ::close(reader);
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.err, "");
+  EXPECT_EQ(std::string(buffer, std::size_t(std::max<ssize_t>(length, 0))), WithCarriageReturns(kSevenLineFileText));
+  EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"p", "track.td4"}));
+  EXPECT_TRUE(fs::is_fifo(pipe));
+}
+
 TEST(Td4HostileLimitsTest, JsonCarriesItsFormatVersionAndThePathAsGiven) {
   TempFolder folder;
   const std::string design = folder.Write("track.td4", kDesign);
