@@ -265,7 +265,14 @@ TEST_P(Td4HostileTest, ExitStatusMessageAndFiles) {
     folder.files["p"] = {};
     lateWriter = std::thread([&] {
       std::this_thread::sleep_for(std::chrono::milliseconds(200));
-      const int fd = ::open(folder.folder.Path("p").c_str(), O_WRONLY);
+      // Without a reader the open fails; a td4 that gave up early must not hang the test.
+      int fd = -1;
+      for (int tries = 0; fd < 0 && tries < 500; ++tries) {
+        fd = ::open(folder.folder.Path("p").c_str(), O_WRONLY | O_NONBLOCK);
+        if (fd < 0) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+      }
+      if (fd < 0) return;
+      ::fcntl(fd, F_SETFL, 0);
       [[maybe_unused]] const ssize_t written = ::write(fd, c.fifo->data(), c.fifo->size());
       ::close(fd);
     });
