@@ -145,6 +145,12 @@ Td4Options ToPipe(std::optional<Bytes> input = std::nullopt) {
   return options;
 }
 
+Td4Options OnATerminal() {
+  Td4Options options;
+  options.outputToTerminal = true;
+  return options;
+}
+
 Td4Options FileSizeLimit(rlim_t bytes) {
   Td4Options options;
   options.fileSizeLimit = bytes;
@@ -231,6 +237,10 @@ std::vector<HostileCase> Cases() {
        Listing("track.td4")},
       // Names are escaped where a person or a tab-separated line meets them.
       {"CheckANameWithATab", {"check", "tab\tname.td4"}, 0, "", CheckLine("tab\\tname.td4")},
+      {"ListOnATerminal", {"list", "esc\033[2J.td4"}, 0, "", Listing("esc\\033[2J.td4"), {}, OnATerminal(),
+       {{"esc\033[2J.td4", kDesign}}},
+      {"ListIntoAFile", {"list", "esc\033[2J.td4"}, 0, "", Listing("esc\033[2J.td4"), {}, {},
+       {{"esc\033[2J.td4", kDesign}}},
       {"CheckAMissingNameWithALineFeed", {"check", "new\nline.td4"}, 1,
        "td4: new\\nline.td4: new\\nline.td4 was not found.\n", "new\\nline.td4\tnot loaded\n"},
       {"ListAMissingNameWithEscapes", {"list", "x\033[31m.td4"}, 1,

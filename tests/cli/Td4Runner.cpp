@@ -1,8 +1,10 @@
 #include "tests/cli/Td4Runner.h"
 
 #include <fcntl.h>
+#include <pty.h>
 #include <stdlib.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -23,6 +25,18 @@ std::string ReadAll(int fd) {
   char buffer[65536];
   for (ssize_t count; (count = ::read(fd, buffer, sizeof buffer)) > 0;) text.append(buffer, std::size_t(count));
   return text;
+}
+
+// A pseudo-terminal as a pair of ends like a pipe's: output[0] the master
+// (read), output[1] the terminal that td4 writes to.
+bool OpenRawTerminal(int output[2]) {
+  if (::openpty(&output[0], &output[1], nullptr, nullptr, nullptr) != 0) return false;
+  termios raw{};
+  ::tcgetattr(output[1], &raw);
+  ::cfmakeraw(&raw);
+  ::tcsetattr(output[1], TCSANOW, &raw);
+  ::fcntl(output[0], F_SETFD, FD_CLOEXEC);
+  return true;
 }
 
 // In the child: everything the options ask for, then td4 itself. Never returns.
@@ -65,15 +79,17 @@ Td4Result RunTd4(const std::vector<std::string>& args, const Td4Options& options
   const std::string outPath = capture.Path("out");
   const std::string errPath = capture.Path("err");
   int input[2] = {-1, -1};
-  int output[2] = {-1, -1};
-  if ((options.input && ::pipe2(input, O_CLOEXEC) != 0) || (options.outputToPipe && ::pipe2(output, O_CLOEXEC) != 0))
-    return {-1, "", "no pipe"};
+  int output[2] = {-1, -1};  // read end, write end
+  if ((options.input && ::pipe2(input, O_CLOEXEC) != 0) || (options.outputToPipe && ::pipe2(output, O_CLOEXEC) != 0) ||
+      (options.outputToTerminal && !OpenRawTerminal(output)))
+    return {-1, "", "no pipe or terminal"};
+  const bool readOutput = options.outputToPipe || options.outputToTerminal;
 
   const pid_t child = ::fork();
   if (child == 0) {
     const int in = options.input ? input[0] : ::open("/dev/null", O_RDONLY);
     const std::string& outFile = options.outputFile.empty() ? outPath : options.outputFile;
-    const int out = options.outputToPipe ? output[1] : ::open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const int out = readOutput ? output[1] : ::open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     BecomeTd4(args, options, in, out, ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600));
   }
   std::thread feeder;
@@ -87,15 +103,15 @@ Td4Result RunTd4(const std::vector<std::string>& args, const Td4Options& options
     });
   }
   std::string out;
-  if (options.outputToPipe) {
+  if (readOutput) {
     ::close(output[1]);
-    out = ReadAll(output[0]);
+    out = ReadAll(output[0]);  // a terminal's ends with EIO once td4 has closed it
     ::close(output[0]);
   }
   int status = 0;
   ::waitpid(child, &status, 0);
   if (feeder.joinable()) feeder.join();
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, options.outputToPipe ? out : ReadText(outPath),
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readOutput ? out : ReadText(outPath),
           ReadText(errPath)};
 }
 

@@ -20,6 +20,7 @@ struct Td4Options {
   std::optional<std::string> input;  // fed through a pipe; nothing: /dev/null
   std::string inputFile;             // standard input comes from there instead (`< FILE`), in folder
   bool outputToPipe = false;         // a pipe instead of a file, as `| wc -c` gives it
+  bool outputToTerminal = false;     // a terminal (raw, without line-end translation)
   std::string outputFile;            // standard output goes there instead (`> FILE`), not captured
   rlim_t fileSizeLimit = RLIM_INFINITY;  // bytes, as ulimit -f sets it
   rlim_t memoryLimit = RLIM_INFINITY;    // bytes of address space, as ulimit -v sets it
