@@ -11,9 +11,11 @@ namespace {
 using Json = nlohmann::json;
 
 // Compared as JSON values, so that only the layout of the text may differ.
+// Run beside the example, so that its path as given is its plain name.
 TEST(Td4JsonTest, ShuttleFrom40MatchesTheGoldenFile) {
-  const Td4Result result =
-      RunTd4({"list", "--json", "--start-elevation", "40", std::string(EXAMPLES_DIR) + "/shuttle.td4"});
+  Td4Options besideTheExample;
+  besideTheExample.folder = EXAMPLES_DIR;
+  const Td4Result result = RunTd4({"list", "--json", "--start-elevation", "40", "shuttle.td4"}, besideTheExample);
   ASSERT_EQ(result.status, 0) << result.err;
   EXPECT_EQ(Json::parse(result.out), Json::parse(ReadGolden("shuttle-from-40.json")));
 }
