@@ -1,7 +1,9 @@
 #include "cli/DesignJson.h"
 
 #include <array>
+#include <map>
 #include <string>
+#include <string_view>
 
 #include "cli/JsonStreamWriter.h"
 #include "listing/ListTrack.h"
@@ -86,15 +88,36 @@ void WriteSegment(JsonStreamWriter& json, const TrackSegment& segment, int numbe
   json.EndObject();
 }
 
-void WriteLine(JsonStreamWriter& json, const ListingLine& line) {
+// Line texts serialised once each: they are made of a few hundred names and
+// tags, which a long track repeats.
+class LineTexts {
+public:
+  const std::string& Of(const ListingLine& line) {
+    std::string& text = m_texts[{line.name, line.tags, line.turnStart, line.turnEnd}];
+    if (text.empty()) text = JsonStreamWriter::Serialise(line.Text());
+    return text;
+  }
+
+  const std::string& CheckOf(ElevationCheck check) {
+    std::string& name = m_checks[std::size_t(check)];
+    if (name.empty()) name = JsonStreamWriter::Serialise(CheckName(check));
+    return name;
+  }
+
+private:
+  std::map<std::array<std::string_view, 4>, std::string> m_texts;
+  std::array<std::string, 4> m_checks;
+};
+
+void WriteLine(JsonStreamWriter& json, const ListingLine& line, LineTexts& texts) {
   json.BeginObject();
   json.Key("first").Number(line.first + 1);
   json.Key("last").Number(line.last + 1);
   json.Key("count").Number(line.Count());
-  json.Key("text").String(line.Text());
+  json.Key("text").Serialised(texts.Of(line));
   json.Key("start_elevation").Number(line.startElevation);
   json.Key("end_elevation").Number(line.endElevation);
-  json.Key("check").String(CheckName(line.check));
+  json.Key("check").Serialised(texts.CheckOf(line.check));
   json.EndObject();
 }
 
@@ -114,8 +137,9 @@ void WriteSegmentsAndLines(JsonStreamWriter& json, CDecoderDoc& doc, std::int32_
   json.EndArray();
   json.Key("lines").BeginArray();
   if (listed) {
+    LineTexts texts;
     SegmentPass pass(doc, startElevation);
-    while (pass.Next(line) && !json.Failed()) WriteLine(json, line);
+    while (pass.Next(line) && !json.Failed()) WriteLine(json, line, texts);
   }
   json.EndArray();
 }

@@ -1,11 +1,8 @@
 #include "cli/JsonStreamWriter.h"
 
+#include <algorithm>
 #include <charconv>
 #include <nlohmann/json.hpp>
-
-namespace {
-constexpr std::size_t kFlushSize = 64 * 1024;
-}
 
 JsonStreamWriter& JsonStreamWriter::Key(std::string_view name) {
   Separate();
@@ -55,7 +52,14 @@ void JsonStreamWriter::Separate() {
   Indent(m_counts.size());
 }
 
-void JsonStreamWriter::Indent(std::size_t depth) { m_buffer.append(2 * depth, ' '); }
+void JsonStreamWriter::Indent(std::size_t depth) {
+  static constexpr std::string_view kSpaces = "                                ";
+  for (std::size_t count = 2 * depth; count > 0;) {
+    const std::size_t part = std::min(count, kSpaces.size());
+    m_buffer.append(kSpaces.substr(0, part));
+    count -= part;
+  }
+}
 
 void JsonStreamWriter::Flush() {
   if (!m_bFailed && std::fwrite(m_buffer.data(), 1, m_buffer.size(), m_out) != m_buffer.size()) m_bFailed = true;

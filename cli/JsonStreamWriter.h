@@ -13,7 +13,7 @@
 // they must be plain ASCII without quotes.
 class JsonStreamWriter {
 public:
-  explicit JsonStreamWriter(std::FILE* out) : m_out(out) {}
+  explicit JsonStreamWriter(std::FILE* out) : m_out(out) { m_buffer.reserve(kFlushSize + 4096); }
   // Writes out what is still buffered.
   ~JsonStreamWriter() { Flush(); }
   JsonStreamWriter(const JsonStreamWriter&) = delete;
@@ -46,6 +46,8 @@ private:
   void Separate();
   void Indent(std::size_t depth);
   void Flush();
+
+  static constexpr std::size_t kFlushSize = 64 * 1024;
 
   std::FILE* m_out;
   std::string m_buffer;
