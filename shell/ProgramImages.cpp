@@ -1,7 +1,6 @@
 #include "shell/ProgramImages.h"
 
 #include <QFont>
-#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -12,9 +11,9 @@ using Drawing = void (*)(QPainter&);
 // Every image is drawn on a square of kGrid units and rendered at each size.
 constexpr qreal kGrid = 16;
 
-QIcon Render(Drawing draw, std::initializer_list<int> sizes) {
+QIcon ToolbarImage(Drawing draw) {
   QIcon icon;
-  for (const int size : sizes) {
+  for (const int size : {16, 24, 32, 48}) {
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
@@ -26,35 +25,7 @@ QIcon Render(Drawing draw, std::initializer_list<int> sizes) {
   return icon;
 }
 
-QIcon ToolbarImage(Drawing draw) { return Render(draw, {16, 24, 32, 48}); }
-
 QPen Outline(qreal width = 0.8) { return QPen(QColor(40, 40, 40), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
-
-void DrawCoasterHill(QPainter& painter) {
-  QLinearGradient sky(0, 0, 0, kGrid);
-  sky.setColorAt(0, QColor(110, 170, 235));
-  sky.setColorAt(1, QColor(200, 228, 250));
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(sky);
-  painter.drawRoundedRect(QRectF(0.5, 0.5, 15, 15), 3, 3);
-  painter.setBrush(QColor(90, 160, 70));
-  painter.drawRoundedRect(QRectF(0.5, 12, 15, 3.5), 1.5, 1.5);
-
-  QPainterPath track(QPointF(1, 12));
-  track.cubicTo(QPointF(5, 12), QPointF(5, 3), QPointF(8, 3));
-  track.cubicTo(QPointF(11, 3), QPointF(11, 10), QPointF(15, 10));
-  painter.setPen(QPen(QColor(150, 150, 150), 0.6));
-  for (const qreal along : {0.2, 0.35, 0.5, 0.65, 0.8}) {
-    const QPointF onTrack = track.pointAtPercent(along);
-    painter.drawLine(onTrack, QPointF(onTrack.x(), 12.5));
-  }
-  painter.setPen(QPen(QColor(180, 30, 30), 1.2, Qt::SolidLine, Qt::RoundCap));
-  painter.setBrush(Qt::NoBrush);
-  painter.drawPath(track);
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(QColor(250, 200, 40));
-  painter.drawRoundedRect(QRectF(6.6, 1.4, 2.8, 1.6), 0.5, 0.5);
-}
 
 void DrawBlankPage(QPainter& painter) {
   QPainterPath page(QPointF(3, 1));
@@ -101,7 +72,8 @@ void DrawQuestionMark(QPainter& painter) {
 }
 }  // namespace
 
-QIcon ProgramIcon() { return Render(DrawCoasterHill, {16, 24, 32, 48, 64, 128}); }
+// The SVG that is also installed into the icon theme, so the icon has one source.
+QIcon ProgramIcon() { return QIcon(QStringLiteral(":/icons/app.svg")); }
 QIcon BlankPageImage() { return ToolbarImage(DrawBlankPage); }
 QIcon OpenFolderImage() { return ToolbarImage(DrawOpenFolder); }
 QIcon DiskImage() { return ToolbarImage(DrawDisk); }

@@ -2,12 +2,11 @@
 
 #include <QIcon>
 
-// The program's own images, drawn at run time so that they scale cleanly.
-
 // The main icon: a coaster hill with its car, against the sky.
 QIcon ProgramIcon();
 
-// Toolbar images, used where the desktop's icon theme has none.
+// Toolbar images, drawn at run time so that they scale cleanly; used where the
+// desktop's icon theme has none.
 QIcon BlankPageImage();
 QIcon OpenFolderImage();
 QIcon DiskImage();

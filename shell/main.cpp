@@ -17,6 +17,8 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QString::fromUtf8(kAppTitle));
   QApplication::setApplicationVersion(QString::fromUtf8(kAppVersion));
   QApplication::setWindowIcon(ProgramIcon());
+  // Wayland shells find the window's icon and menu entry through the desktop entry's name.
+  QGuiApplication::setDesktopFileName(QString::fromUtf8(kDesktopId));
   const CCommandLineInfo commandLine = ParseCommandLine(app);
 
   QtMessageBox messageBox;
