@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix, as `cmake --install` would for a
+# user, and checks what the desktop and the shell get from it: the file list,
+# the desktop entry and metainfo as their validators see them, the file type as
+# the desktop looks it up, the manual page against td4's own help, and the bash
+# completion. Needs no root.
+#   InstallTest.sh BUILD_DIR EXPECTED_FILES EXAMPLE_DESIGN
+set -euo pipefail
+build=$1 expected=$2 example=$3
+app_id=org.tivora.track_decoder
+file_type=application/x-td4-track-design
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+prefix=$work/prefix
+failures=0
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+share=$prefix/share
+export PATH="$prefix/bin:$PATH"
+
+echo "-- installed files"
+(cd "$prefix" && find . -type f | sed 's|^\./||' | LC_ALL=C sort) >"$work/installed.txt"
+diff -u "$expected" "$work/installed.txt" || fail "the installed files differ from $expected"
+
+echo "-- desktop entry and metainfo"
+desktop-file-validate "$share/applications/$app_id.desktop" >"$work/desktop.txt" 2>&1 || true
+[ ! -s "$work/desktop.txt" ] || fail "desktop-file-validate: $(cat "$work/desktop.txt")"
+appstreamcli validate --no-net --pedantic "$share/metainfo/$app_id.metainfo.xml" >"$work/metainfo.txt" 2>&1 ||
+  fail "appstreamcli validate failed"
+if grep -E '^[EWIP]: ' "$work/metainfo.txt"; then fail "appstreamcli validate has findings"; fi
+
+echo "-- file type"
+XDG_DATA_DIRS="$share" update-mime-database "$share/mime"
+# The compiled globs show whether the pattern ignores case, which not every reader of them honours.
+globs=$(grep ":$file_type:" "$share/mime/globs2")
+[ "$globs" = "50:$file_type:*.td4" ] || fail "the file type's globs are not *.td4 regardless of case: $globs"
+mkdir -p "$work/home" "$work/designs"
+cp "$example" "$work/designs/track.td4"
+cp "$example" "$work/designs/TRACK.TD4"
+for design in "$work/designs/track.td4" "$work/designs/TRACK.TD4"; do
+  found=$(XDG_DATA_HOME="$work/home" XDG_DATA_DIRS="$share" xdg-mime query filetype "$design")
+  [ "$found" = "$file_type" ] || fail "xdg-mime calls ${design##*/} $found, not $file_type"
+done
+
+echo "-- manual pages"
+for page in td4 tivora-track-decoder; do
+  groff -man -ww -z "$share/man/man1/$page.1" 2>"$work/groff.txt" || true
+  [ ! -s "$work/groff.txt" ] || fail "groff warns on $page.1: $(cat "$work/groff.txt")"
+done
+# The page as a reader sees its words: roff's escaped hyphens and font changes undone.
+sed -e 's/\\-/-/g' -e 's/\\f[BIRP]//g' "$share/man/man1/td4.1" >"$work/td4.1.txt"
+commands=$(td4 --help | sed -n '/^Subcommands:/,$s/^  \([a-z][a-z]*\) .*/\1/p')
+[ -n "$commands" ] || fail "td4 --help lists no commands"
+options_of() { "$@" --help | grep -oE -- '(^|[ ,])--?[a-zA-Z][-a-zA-Z]*' | sed 's/^[ ,]//' | sort -u; }
+for command in $commands; do
+  grep -qE "^\.BI? \"?$command( |\"|$)" "$work/td4.1.txt" || fail "td4.1 has no entry for the command $command"
+  for option in $(options_of td4 "$command"); do
+    grep -qE -- "(^|[^-a-zA-Z])$option([^-a-zA-Z]|$)" "$work/td4.1.txt" || fail "td4.1 does not name $option of td4 $command"
+  done
+done
+for option in $(options_of td4); do
+  grep -qE -- "(^|[^-a-zA-Z])$option([^-a-zA-Z]|$)" "$work/td4.1.txt" || fail "td4.1 does not name $option of td4"
+done
+version=$(td4 --version | awk '{ print $NF }')
+grep -q "\"td4 $version\"" "$share/man/man1/td4.1" || fail "td4.1 is not of version $version"
+grep -q "<release version=\"$version\"" "$share/metainfo/$app_id.metainfo.xml" ||
+  fail "the metainfo does not name release $version"
+
+echo "-- bash completion"
+touch "$work/designs/notes.txt"
+complete_line() {
+  (cd "$work/designs" && bash -c '
+    source /usr/share/bash-completion/bash_completion
+    source "$1"
+    shift
+    COMP_WORDS=("$@") COMP_CWORD=$(($# - 1)) COMP_LINE="$*" && COMP_POINT=${#COMP_LINE}
+    _td4 td4 "${COMP_WORDS[-1]}" "${COMP_WORDS[-2]}"
+    printf "%s\n" "${COMPREPLY[@]}" | LC_ALL=C sort | paste -sd " "' _ "$share/bash-completion/completions/td4" "$@")
+}
+check_completion() {
+  local expected=$1 found
+  shift
+  found=$(complete_line "$@")
+  [ "$found" = "$expected" ] || fail "completing '$*' gives '$found', not '$expected'"
+}
+check_completion "list" td4 li
+check_completion "--json" td4 list --j
+check_completion "--output" td4 mirror --o
+check_completion "TRACK.TD4 track.td4" td4 check ""
+check_completion "TRACK.TD4 notes.txt track.td4" td4 export track.td4 ""
+
+[ "$failures" -eq 0 ] || { echo "$failures failures" >&2; exit 1; }
+echo "all installed files check out"
