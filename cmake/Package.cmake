@@ -1,0 +1,20 @@
+# The Debian package: exactly what `cmake --install` puts in place, with the
+# runtime dependencies worked out from the binaries by dpkg-shlibdeps.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME tivora-track-decoder)
+set(CPACK_PACKAGE_VENDOR "Tivora Track Decoder developers")
+set(CPACK_PACKAGE_CONTACT "Tivora Track Decoder developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "show, check and change track design files (*.td4)")
+set(CPACK_PACKAGE_DESCRIPTION
+    "A desktop program and the command-line tool td4 for the track design files
+of an amusement-park building game. They show a design's ride type, vehicle,
+operating mode and edition and every track segment with its elevations, and
+mark the lines that leave the buildable range. Designs can be mirrored,
+reversed, saved with a fresh checksum and exported as text.")
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt loads the SVG icon engine as a plug-in, which dpkg-shlibdeps cannot see.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS libqt6svg6)
+set(CPACK_STRIP_FILES ON)
+include(CPack)
