@@ -3,19 +3,29 @@ set -euo pipefail
 
 PROJECT_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
-# Debian 12 packages the build, the tests, the benchmarks and the desktop program need.
-PROJECT_PACKAGES=(
+# Debian 12 packages that building and running the two programs need. Each
+# script installs these and what its own work needs besides, from the lists below.
+BUILD_PACKAGES=(
   g++ cmake ninja-build pkg-config
-  libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
-  qt6-base-dev qt6-svg-dev libgl1-mesa-dev fonts-dejavu-core
-  clang libclang-rt-14-dev
-  xvfb xauth time
+  libcli11-dev nlohmann-json3-dev
+  qt6-base-dev qt6-svg-dev libgl1-mesa-dev
 )
+# The tests: GoogleTest, the fonts the headless window tests measure, and what
+# the install test runs on the installed files.
+TEST_PACKAGES=(
+  libgtest-dev libgmock-dev fonts-dejavu-core
+  desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl groff-base bash-completion
+)
+FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+BENCH_PACKAGES=(libbenchmark-dev time)
+# dpkg-shlibdeps works out the package's dependencies; file lets it tell binaries.
+PACKAGE_PACKAGES=(dpkg-dev file)
 
+# Installs those of the packages given that are missing.
 install_packages() {
   local missing=()
   local pkg
-  for pkg in "${PROJECT_PACKAGES[@]}"; do
+  for pkg in "$@"; do
     dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
@@ -26,10 +36,14 @@ install_packages() {
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
 }
 
-# Configures (once) and builds one preset.
+# Configures one preset, with any further cache settings given, and builds it.
+# TTD_WARNINGS_AS_ERRORS=1 in the environment turns every warning into an error.
 build_preset() {
   local preset=$1
+  shift
+  local settings=("$@")
+  [ -z "${TTD_WARNINGS_AS_ERRORS:-}" ] || settings+=(-DCMAKE_COMPILE_WARNING_AS_ERROR=ON)
   cd "$PROJECT_ROOT"
-  cmake --preset "$preset" >&2
+  cmake --preset "$preset" "${settings[@]}" >&2
   cmake --build --preset "$preset" >&2
 }
