@@ -24,8 +24,14 @@ share=$prefix/share
 export PATH="$prefix/bin:$PATH"
 
 echo "-- installed files"
+# Besides the files a package holds, an install straight into a prefix leaves
+# the file-type database and the desktop entries' type index rebuilt.
 (cd "$prefix" && find . -type f | sed 's|^\./||' | LC_ALL=C sort) >"$work/installed.txt"
-diff -u "$expected" "$work/installed.txt" || fail "the installed files differ from $expected"
+awk '(!/^share\/mime\// || /^share\/mime\/packages\//) && $0 != "share/applications/mimeinfo.cache"' \
+  "$work/installed.txt" | diff -u "$expected" - || fail "the installed files differ from $expected"
+for cache in share/mime/mime.cache share/applications/mimeinfo.cache; do
+  [ -f "$prefix/$cache" ] || fail "the install did not refresh $cache"
+done
 
 echo "-- desktop entry and metainfo"
 desktop-file-validate "$share/applications/$app_id.desktop" >"$work/desktop.txt" 2>&1 || true
@@ -35,15 +41,14 @@ appstreamcli validate --no-net --pedantic "$share/metainfo/$app_id.metainfo.xml"
 if grep -E '^[EWIP]: ' "$work/metainfo.txt"; then fail "appstreamcli validate has findings"; fi
 
 echo "-- file type"
-XDG_DATA_DIRS="$share" update-mime-database "$share/mime"
 # The compiled globs show whether the pattern ignores case, which not every reader of them honours.
-globs=$(grep ":$file_type:" "$share/mime/globs2")
+globs=$(grep -s ":$file_type:" "$share/mime/globs2" || true)
 [ "$globs" = "50:$file_type:*.td4" ] || fail "the file type's globs are not *.td4 regardless of case: $globs"
 mkdir -p "$work/home" "$work/designs"
 cp "$example" "$work/designs/track.td4"
 cp "$example" "$work/designs/TRACK.TD4"
 for design in "$work/designs/track.td4" "$work/designs/TRACK.TD4"; do
-  found=$(XDG_DATA_HOME="$work/home" XDG_DATA_DIRS="$share" xdg-mime query filetype "$design")
+  found=$(XDG_DATA_HOME="$work/home" XDG_DATA_DIRS="$share" xdg-mime query filetype "$design" || true)
   [ "$found" = "$file_type" ] || fail "xdg-mime calls ${design##*/} $found, not $file_type"
 done
 
