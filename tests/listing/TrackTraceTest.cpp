@@ -25,7 +25,9 @@ ProfileLayout PlotOf(const ElevationProfile& profile, double width) {
           .lowElevation = std::min(profile.lowest, kLowestBuildableElevation),
           .highElevation = std::max(profile.highest, kHighestBuildableElevation),
           .padding = 12,
-          .segmentCount = int(profile.segments.size())};
+          .segmentCount = int(profile.segments.size()),
+          .elevationMarks = {},
+          .segmentNumbers = {}};
 }
 
 std::size_t PointCount(const std::vector<TrackStroke>& strokes) {
