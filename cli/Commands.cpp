@@ -127,6 +127,17 @@ int RunProfile(const CommandLine& line) {
   return ExitStatus(session);
 }
 
+// A file manager's thumbnail: no file at all for a design that does not load,
+// so that the file manager shows its own icon instead.
+int RunThumbnail(const CommandLine& line) {
+  DesignSession session(line.yes);
+  if (session.Load(line.file))
+    session.WriteTo(line.output, [&] {
+      return WriteThumbnail(MakeElevationProfile(session.Document(), kLowestStartElevation), line.output, line.size);
+    });
+  return ExitStatus(session);
+}
+
 int RunExport(const CommandLine& line) {
   const std::optional<int> startElevation = ParseStartElevation(line.startElevation);
   if (!startElevation) return kExitUsage;
@@ -220,6 +231,18 @@ void AddProfileCommand(CLI::App& app, CommandLine& line) {
   RunsAs(command, line, RunProfile);
 }
 
+void AddThumbnailCommand(CLI::App& app, CommandLine& line) {
+  CLI::App& command =
+      *app.add_subcommand("thumbnail", "Draw a design's elevation profile as a small PNG picture, for file managers");
+  command.add_option("-s,--size", line.size, "Width of the picture in pixels; it is three quarters as high")
+      ->capture_default_str()
+      ->check(CLI::Range(16, 4096));
+  AddYesFlag(command, line);
+  command.add_option("FILE", line.file, "Track design file (*.td4)")->required();
+  command.add_option("OUT", line.output, "PNG file to write")->required();
+  RunsAs(command, line, RunThumbnail);
+}
+
 void AddExportCommand(CLI::App& app, CommandLine& line) {
   CLI::App& command = *app.add_subcommand("export", "Write the segment listing of a design to a text file");
   AddListingInputs(command, line, DesignCount::One);
@@ -244,6 +267,7 @@ void AddCommands(CLI::App& app, CommandLine& line) {
   AddCheckCommand(app, line);
   AddExportCommand(app, line);
   AddProfileCommand(app, line);
+  AddThumbnailCommand(app, line);
   AddDesignWritingCommand(app, line, "save", "Load a design and save it again, packed with a fresh checksum", RunSave);
   AddDesignWritingCommand(app, line, "mirror", "Mirror a design (left and right pieces swap) and save it", RunMirror);
   AddDesignWritingCommand(app, line, "reverse", "Reverse a design's direction of travel and save it", RunReverse);

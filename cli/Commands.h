@@ -26,6 +26,7 @@ struct CommandLine {
   bool yes = false;
   int width = 1000;  // of a picture
   int height = 300;
+  int size = 128;  // of a thumbnail's longer side
   std::function<int(const CommandLine&)> run;
 };
 

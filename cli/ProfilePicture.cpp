@@ -21,14 +21,28 @@ std::optional<PictureFormat> PictureFormatOf(const std::string& path) {
   return std::nullopt;
 }
 
-bool WriteProfilePicture(const ElevationProfile& profile, const std::string& path, PictureFormat format, int width,
-                         int height) {
+namespace {
+
+// Draws the picture that draw returns and writes it to path, reporting a failure.
+template <class Draw>
+bool WritePicture(const std::string& path, Draw draw) {
   const DrawingApplication drawing;
   try {
-    WriteFileSafely(path, ProfilePicture(profile, format, width, height));
+    WriteFileSafely(path, draw());
     return true;
   } catch (const CException& failure) {
     ShowMessageBox(FailureReportText(failure), kAppTitle, MB_OK | MB_ICONEXCLAMATION, MessageOwner::MainWindow);
     return false;
   }
+}
+
+}  // namespace
+
+bool WriteProfilePicture(const ElevationProfile& profile, const std::string& path, PictureFormat format, int width,
+                         int height) {
+  return WritePicture(path, [&] { return ProfilePicture(profile, format, width, height); });
+}
+
+bool WriteThumbnail(const ElevationProfile& profile, const std::string& path, int size) {
+  return WritePicture(path, [&] { return ThumbnailPicture(profile, size); });
 }

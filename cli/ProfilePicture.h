@@ -15,3 +15,7 @@ std::optional<PictureFormat> PictureFormatOf(const std::string& path);
 // file failure; returns whether the file was written.
 bool WriteProfilePicture(const ElevationProfile& profile, const std::string& path, PictureFormat format, int width,
                          int height);
+
+// Draws the profile as a PNG thumbnail size pixels wide and writes it to path
+// as WriteProfilePicture does.
+bool WriteThumbnail(const ElevationProfile& profile, const std::string& path, int size);

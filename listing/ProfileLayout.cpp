@@ -17,6 +17,11 @@ constexpr double kBottomMargin = 34;
 // Between a label and the picture's edge.
 constexpr double kEdgeGap = 4;
 
+// A thumbnail's plot leaves room for its frame, and for a station's bar below
+// the lowest track.
+constexpr double kThumbnailEdge = 0.5;
+constexpr double kThumbnailPadding = 9;
+
 }  // namespace
 
 ProfileExtent ExtentOf(const ElevationProfile& profile) {
@@ -40,17 +45,27 @@ int ProfileLayout::SegmentAt(double x) const {
   return std::min(int((x - left) * segmentCount / width), segmentCount - 1);
 }
 
-ProfileLayout LayOutProfile(const ProfileExtent& extent, double pictureWidth, double pictureHeight,
-                            const scene::ITextMeasure& measure) {
+namespace {
+
+// The picture's size and the elevations and segments its plot spans.
+ProfileLayout Spanning(const ProfileExtent& extent, double pictureWidth, double pictureHeight) {
   ProfileLayout layout;
   layout.pictureWidth = pictureWidth;
   layout.pictureHeight = pictureHeight;
-  layout.top = kTopMargin;
-  layout.height = std::max(1.0, pictureHeight - kTopMargin - kBottomMargin);
-  layout.padding = std::min(kPlotPadding, layout.height / 4);
   layout.lowElevation = std::min(extent.lowest, kLowestBuildableElevation);
   layout.highElevation = std::max(extent.highest, kHighestBuildableElevation);
   layout.segmentCount = std::max(0, extent.segmentCount);
+  return layout;
+}
+
+}  // namespace
+
+ProfileLayout LayOutProfile(const ProfileExtent& extent, double pictureWidth, double pictureHeight,
+                            const scene::ITextMeasure& measure) {
+  ProfileLayout layout = Spanning(extent, pictureWidth, pictureHeight);
+  layout.top = kTopMargin;
+  layout.height = std::max(1.0, pictureHeight - kTopMargin - kBottomMargin);
+  layout.padding = std::min(kPlotPadding, layout.height / 4);
   layout.elevationMarks = MarkElevations(layout, extent);
 
   const auto labelWidth = [&measure](long long number) {
@@ -67,5 +82,16 @@ ProfileLayout LayOutProfile(const ProfileExtent& extent, double pictureWidth, do
   const double right = kEdgeGap + std::max(kLabelGap, lastHalf);
   layout.width = std::max(1.0, pictureWidth - layout.left - right);
   layout.segmentNumbers = NumberSegments(layout, measure);
+  return layout;
+}
+
+ProfileLayout LayOutThumbnail(const ProfileExtent& extent, double pictureWidth, double pictureHeight) {
+  ProfileLayout layout = Spanning(extent, pictureWidth, pictureHeight);
+  layout.left = layout.top = kThumbnailEdge;
+  layout.width = std::max(1.0, pictureWidth - 2 * kThumbnailEdge);
+  layout.height = std::max(1.0, pictureHeight - 2 * kThumbnailEdge);
+  layout.padding = std::min(kThumbnailPadding, layout.height / 4);
+  layout.elevationMarks = {{kLowestBuildableElevation, true, std::nullopt},
+                           {kHighestBuildableElevation, true, std::nullopt}};
   return layout;
 }

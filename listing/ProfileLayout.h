@@ -61,3 +61,7 @@ struct ProfileLayout {
 // no two labels overlap.
 ProfileLayout LayOutProfile(const ProfileExtent& extent, double pictureWidth, double pictureHeight,
                             const scene::ITextMeasure& measure);
+
+// Lays a profile out as a thumbnail: the plot fills the picture, with no room
+// for labels; the band's edges are marked without them.
+ProfileLayout LayOutThumbnail(const ProfileExtent& extent, double pictureWidth, double pictureHeight);

@@ -54,6 +54,21 @@ public:
   }
 
   scene::Scene Draw(std::optional<int> selectedLine) {
+    DrawPlot(selectedLine);
+    DrawSegmentNumbers();
+    DrawLegend();
+    return std::move(m_scene);
+  }
+
+  scene::Scene DrawPlotOnly() {
+    DrawPlot(std::nullopt);
+    return std::move(m_scene);
+  }
+
+private:
+  void Add(scene::Shape shape) { m_scene.shapes.push_back(std::move(shape)); }
+
+  void DrawPlot(std::optional<int> selectedLine) {
     DrawBand();
     DrawElevationMarks();
     if (selectedLine) DrawSelection(*selectedLine);
@@ -61,13 +76,7 @@ public:
       Add(Polyline{std::move(stroke.points), StrokeInk(stroke.style), StrokeWidth(stroke.style)});
     DrawStations();
     DrawFrame();
-    DrawSegmentNumbers();
-    DrawLegend();
-    return std::move(m_scene);
   }
-
-private:
-  void Add(scene::Shape shape) { m_scene.shapes.push_back(std::move(shape)); }
 
   void DrawBand() {
     const ProfileLayout& l = m_layout;
@@ -174,4 +183,12 @@ private:
 scene::Scene DrawProfile(const ElevationProfile& profile, const ProfileLayout& layout,
                          const scene::ITextMeasure& measure, std::optional<int> selectedLine) {
   return ProfileDrawing(profile, layout, measure).Draw(selectedLine);
+}
+
+scene::Scene DrawProfileThumbnail(const ElevationProfile& profile, const ProfileLayout& layout) {
+  // Nothing is measured: the plot has no labels.
+  class NoText : public scene::ITextMeasure {
+    double Width(const std::string&, double) const override { return 0; }
+  };
+  return ProfileDrawing(profile, layout, NoText()).DrawPlotOnly();
 }

@@ -12,3 +12,7 @@
 // stretch of selectedLine (an index into profile.lines) highlighted.
 scene::Scene DrawProfile(const ElevationProfile& profile, const ProfileLayout& layout,
                          const scene::ITextMeasure& measure, std::optional<int> selectedLine = std::nullopt);
+
+// The plot alone, laid out by LayOutThumbnail: the band, the track and the
+// stations in a frame, without a label, tick or legend.
+scene::Scene DrawProfileThumbnail(const ElevationProfile& profile, const ProfileLayout& layout);

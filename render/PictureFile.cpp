@@ -14,7 +14,9 @@
 
 namespace {
 
-QSize PictureSize(const scene::Scene& scene) { return {int(std::ceil(scene.width)), int(std::ceil(scene.height))}; }
+QSize PictureSize(const scene::Scene& scene, double scale = 1) {
+  return {int(std::ceil(scene.width * scale)), int(std::ceil(scene.height * scale))};
+}
 
 void Paint(QPaintDevice& device, const scene::Scene& scene, const SceneFont& font) {
   QPainter painter;
@@ -22,9 +24,11 @@ void Paint(QPaintDevice& device, const scene::Scene& scene, const SceneFont& fon
   PaintScene(painter, scene, PictureColours(), font);
 }
 
-QByteArray Png(const scene::Scene& scene, const SceneFont& font) {
-  QImage image(PictureSize(scene), QImage::Format_RGB32);
+QByteArray Png(const scene::Scene& scene, const SceneFont& font, double pixelRatio) {
+  QImage image(PictureSize(scene, pixelRatio), QImage::Format_RGB32);
   if (image.isNull()) throw CMemoryException();
+  // The painter then works in scene units, each pixelRatio pixels wide.
+  image.setDevicePixelRatio(pixelRatio);
   Paint(image, scene, font);
   QByteArray bytes;
   QBuffer buffer(&bytes);
@@ -50,7 +54,8 @@ QByteArray Svg(const scene::Scene& scene, const SceneFont& font) {
 
 }  // namespace
 
-std::vector<std::uint8_t> EncodePicture(const scene::Scene& scene, PictureFormat format, const SceneFont& font) {
-  const QByteArray bytes = format == PictureFormat::Png ? Png(scene, font) : Svg(scene, font);
+std::vector<std::uint8_t> EncodePicture(const scene::Scene& scene, PictureFormat format, const SceneFont& font,
+                                        double pixelRatio) {
+  const QByteArray bytes = format == PictureFormat::Png ? Png(scene, font, pixelRatio) : Svg(scene, font);
   return {bytes.begin(), bytes.end()};
 }

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
+
 #include "tests/cli/Td4Runner.h"
 #include "tests/listing/ListingFixtures.h"
 #include "tests/support/Bytes.h"
@@ -13,17 +16,27 @@ std::uint32_t BigEndian(const Bytes& bytes, std::size_t at) {
          std::uint32_t(bytes.at(at + 2)) << 8 | bytes.at(at + 3);
 }
 
+struct PictureSize {
+  std::uint32_t width = 0, height = 0;
+  friend bool operator==(const PictureSize&, const PictureSize&) = default;
+};
+
+// The size a PNG file's header gives, or nothing when the file does not start as a PNG does.
+std::optional<PictureSize> PngSize(const std::string& path) {
+  const Bytes bytes = ReadFileBytes(path);
+  const Bytes signature = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  if (bytes.size() < 24 || !std::equal(signature.begin(), signature.end(), bytes.begin()) ||
+      std::string(bytes.begin() + 12, bytes.begin() + 16) != "IHDR")
+    return std::nullopt;
+  return PictureSize{BigEndian(bytes, 16), BigEndian(bytes, 20)};
+}
+
 TEST(Td4ProfileTest, WritesThePictureInTheFormatItsNameAsksFor) {
   TempFolder folder;
   const std::string png = folder.Path("sky.PNG");
   const Td4Result drawn = RunTd4({"profile", Example("sky-high.td4"), "-o", png, "--width", "640", "--height", "200"});
   EXPECT_EQ(drawn.status, 0) << drawn.err;
-  const Bytes bytes = ReadFileBytes(png);
-  ASSERT_GT(bytes.size(), 33u);
-  EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 8), (Bytes{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}));
-  EXPECT_EQ(std::string(bytes.begin() + 12, bytes.begin() + 16), "IHDR");
-  EXPECT_EQ(BigEndian(bytes, 16), 640u);
-  EXPECT_EQ(BigEndian(bytes, 20), 200u);
+  EXPECT_EQ(PngSize(png), (PictureSize{640, 200}));
 
   const std::string svg = folder.Path("circuit.svg");
   EXPECT_EQ(RunTd4({"profile", "-e", "30", Example("small-circuit.td4"), "--output", svg}).status, 0);
@@ -88,6 +101,63 @@ TEST(Td4ProfileTest, AFailedWriteIsReported) {
   const Td4Result result = RunTd4({"profile", Example("shuttle.td4"), "-o", out});
   EXPECT_EQ(result.status, 1);
   EXPECT_NE(result.err.find(out), std::string::npos) << result.err;
+}
+
+// As a file manager runs it: a PNG whatever the output is called, as wide as
+// asked (128 pixels unless told) and three quarters as high, and not a word.
+TEST(Td4ProfileTest, ThumbnailIsAPngOfTheSizeAskedFor) {
+  TempFolder folder;
+  struct Case {
+    std::vector<std::string> size;
+    PictureSize drawn;
+  };
+  const Case cases[] = {{{}, {128, 96}}, {{"-s", "256"}, {256, 192}}, {{"--size", "100"}, {100, 75}}};
+  for (const Case& c : cases) {
+    const std::string out = folder.Path("thumbnail-" + std::to_string(c.drawn.width));
+    std::vector<std::string> args = {"thumbnail"};
+    args.insert(args.end(), c.size.begin(), c.size.end());
+    args.insert(args.end(), {Example("sky-high.td4"), out});
+    const Td4Result drawn = RunTd4(args);
+    EXPECT_EQ(drawn.status, 0) << drawn.err;
+    EXPECT_EQ(drawn.err, "");
+    EXPECT_EQ(PngSize(out), c.drawn) << c.drawn.width;
+  }
+}
+
+// A design that does not load leaves no file, so that the file manager shows
+// its own icon; a wrong checksum is a refusal without --yes, which the
+// thumbnailer entry does not give.
+TEST(Td4ProfileTest, ThumbnailWritesNothingForADesignThatDoesNotLoad) {
+  TempFolder folder;
+  DesignDescription maze = SevenLineExample();
+  maze.rideType = 20;
+  const std::string mazeFile = folder.Write("maze.td4", BuildDesignFile(maze));
+  Bytes damaged = BuildDesignFile(SevenLineExample());
+  damaged.back() ^= 0xFF;
+  const std::string damagedFile = folder.Write("damaged.td4", damaged);
+  const std::string emptyFile = folder.Write("empty.td4", Bytes{});
+  const std::string out = folder.Path("out.png");
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+  };
+  const Case cases[] = {
+      {{mazeFile, out}, 1},
+      {{damagedFile, out}, 1},
+      {{emptyFile, out}, 1},
+      {{folder.Path("missing.td4"), out}, 1},
+      {{folder.Path(""), out}, 1},
+      {{"-s", "8", Example("shuttle.td4"), out}, 2},
+      {{Example("shuttle.td4")}, 2},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args = {"thumbnail"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const Td4Result result = RunTd4(args);
+    EXPECT_EQ(result.status, c.status) << testing::PrintToString(args);
+    EXPECT_NE(result.err, "") << testing::PrintToString(args);
+  }
+  EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"damaged.td4", "empty.td4", "maze.td4"}));
 }
 
 }  // namespace

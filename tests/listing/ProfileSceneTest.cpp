@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 
 #include "listing/ProfileScene.h"
 #include "tests/listing/ListingFixtures.h"
@@ -165,6 +166,46 @@ TEST(ProfileSceneTest, TheLegendKeepsTheEntriesThatFit) {
     }
     for (std::size_t i = shown; i < entries.size(); ++i) EXPECT_EQ(FindLabel(scene, entries[i]), nullptr) << width;
     EXPECT_EQ(shown, width < 470 ? 3u : width < 700 ? 4u : 5u) << width;
+  }
+}
+
+// The thumbnail is the plot alone: no label, no tick, no legend; the band and
+// its edges, the track in its colours and the stations, all inside the picture
+// (a station's bar under the lowest track too), the plot spanning it whole.
+TEST(ProfileSceneTest, AThumbnailIsThePlotAloneFillingThePicture) {
+  for (const std::int32_t start : {1, 58}) {
+    const ElevationProfile profile = ExampleProfile(start);
+    const ProfileLayout layout = LayOutThumbnail(ExtentOf(profile), 128, 96);
+    const scene::Scene scene = DrawProfileThumbnail(profile, layout);
+    EXPECT_EQ(scene.width, 128);
+    EXPECT_EQ(scene.height, 96);
+    EXPECT_TRUE(All<scene::Label>(scene).empty()) << start;
+    EXPECT_DOUBLE_EQ(layout.X(0), 0.5);
+    EXPECT_DOUBLE_EQ(layout.X(layout.segmentCount), 127.5);
+
+    const std::vector<scene::Rect> band = Filled(scene, Ink::Band);
+    ASSERT_EQ(band.size(), 1u);
+    EXPECT_DOUBLE_EQ(band[0].y, layout.Y(61));
+    EXPECT_DOUBLE_EQ(band[0].y + band[0].height, layout.Y(1));
+    EXPECT_EQ(Filled(scene, Ink::Station).size(), 2u);
+
+    std::set<Ink> inks;
+    for (const scene::Polyline& line : All<scene::Polyline>(scene)) {
+      inks.insert(line.stroke);
+      for (const scene::Point& point : line.points) {
+        EXPECT_GE(point.x - line.width / 2, -0.5) << start;
+        EXPECT_LE(point.x + line.width / 2, 128.5) << start;
+        EXPECT_GE(point.y, 0) << start;
+        EXPECT_LE(point.y, 96) << start;
+      }
+    }
+    EXPECT_EQ(inks, (std::set<Ink>{Ink::BandEdge, Ink::Track, Ink::ChainLift, Ink::Frame,
+                                   start == 1 ? Ink::Track : Ink::OutOfRange}))
+        << start;
+    for (const scene::Rect& rect : All<scene::Rect>(scene)) {
+      EXPECT_GE(rect.y, 0) << start;
+      EXPECT_LE(rect.y + rect.height, 96) << start;
+    }
   }
 }
 

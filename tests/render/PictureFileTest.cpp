@@ -42,6 +42,25 @@ TEST(PictureFileTest, APngReadsBackAtItsSize) {
   EXPECT_TRUE(found);
 }
 
+// File managers ask for 128 and 256 pixels; any size gives a picture that
+// wide and three quarters as high, never wider.
+TEST(PictureFileTest, AThumbnailReadsBackAtTheSizeAskedFor) {
+  const QRgb warning = PictureColours()[scene::Ink::OutOfRange].rgb();
+  for (const int size : {128, 256, 100}) {
+    QByteArray png = Bytes(ThumbnailPicture(SkyHighFrom20(), size));
+    QBuffer buffer(&png);
+    QImageReader reader(&buffer);
+    EXPECT_EQ(reader.format(), "png");
+    const QImage image = reader.read();
+    ASSERT_FALSE(image.isNull()) << size;
+    EXPECT_EQ(image.size(), QSize(size, size * 3 / 4)) << size;
+    int warningPixels = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) warningPixels += image.pixel(x, y) == warning;
+    EXPECT_GT(warningPixels, size / 4) << size;  // the stretch above 61
+  }
+}
+
 // The SVG is well-formed and draws the scene in the picture colours, its
 // labels as text.
 TEST(PictureFileTest, AnSvgParsesAndKeepsItsLabelsAsText) {
