@@ -14,7 +14,7 @@ BUILD_PACKAGES=(
 # the install test runs on the installed files.
 TEST_PACKAGES=(
   libgtest-dev libgmock-dev fonts-dejavu-core
-  desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl groff-base bash-completion
+  desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl groff-base bash-completion file
 )
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 BENCH_PACKAGES=(libbenchmark-dev time)

@@ -2,8 +2,8 @@
 # Installs the build into a temporary prefix, as `cmake --install` would for a
 # user, and checks what the desktop and the shell get from it: the file list,
 # the desktop entry and metainfo as their validators see them, the file type as
-# the desktop looks it up, the manual page against td4's own help, and the bash
-# completion. Needs no root.
+# the desktop looks it up, the thumbnailer as a file manager runs it, the
+# manual page against td4's own help, and the bash completion. Needs no root.
 #   InstallTest.sh BUILD_DIR EXPECTED_FILES EXAMPLE_DESIGN
 set -euo pipefail
 build=$1 expected=$2 example=$3
@@ -52,6 +52,30 @@ for design in "$work/designs/track.td4" "$work/designs/TRACK.TD4"; do
   [ "$found" = "$file_type" ] || fail "xdg-mime calls ${design##*/} $found, not $file_type"
 done
 
+echo "-- thumbnailer"
+entry="$share/thumbnailers/$app_id.thumbnailer"
+[ "$(head -n 1 "$entry")" = "[Thumbnailer Entry]" ] || fail "$entry is not a thumbnailer entry"
+grep -qx "MimeType=$file_type;" "$entry" || fail "the thumbnailer is not for $file_type"
+try_exec=$(sed -n 's/^TryExec=//p' "$entry")
+[ "$(command -v "$try_exec")" = "$prefix/bin/td4" ] || fail "the thumbnailer's TryExec=$try_exec is not the installed td4"
+read -ra exec_words <<<"$(sed -n 's/^Exec=//p' "$entry")"
+for size in 128 256; do
+  # As a file manager runs it: %s the size, %i the design, %o a picture named as it likes.
+  thumbnail="$work/thumbnail-$size"
+  command=()
+  for word in "${exec_words[@]}"; do
+    case $word in
+      %s) command+=("$size") ;;
+      %i) command+=("$work/designs/track.td4") ;;
+      %o) command+=("$thumbnail") ;;
+      *) command+=("$word") ;;
+    esac
+  done
+  "${command[@]}" || fail "the thumbnailer failed: ${command[*]}"
+  picture=$(file -b "$thumbnail" 2>&1)
+  [[ $picture == "PNG image data, $size x $((size * 3 / 4)),"* ]] || fail "the thumbnail at $size is $picture"
+done
+
 echo "-- manual pages"
 for page in td4 tivora-track-decoder; do
   groff -man -ww -z "$share/man/man1/$page.1" 2>"$work/groff.txt" || true
@@ -77,7 +101,7 @@ grep -q "<release version=\"$version\"" "$share/metainfo/$app_id.metainfo.xml" |
   fail "the metainfo does not name release $version"
 
 echo "-- bash completion"
-touch "$work/designs/notes.txt"
+touch "$work/designs/notes.txt" "$work/designs/view.png"
 complete_line() {
   (cd "$work/designs" && bash -c '
     source /usr/share/bash-completion/bash_completion
@@ -97,7 +121,10 @@ check_completion "list" td4 li
 check_completion "--json" td4 list --j
 check_completion "--output" td4 mirror --o
 check_completion "TRACK.TD4 track.td4" td4 check ""
-check_completion "TRACK.TD4 notes.txt track.td4" td4 export track.td4 ""
+check_completion "TRACK.TD4 notes.txt track.td4 view.png" td4 export track.td4 ""
+check_completion "" td4 thumbnail -s ""
+check_completion "TRACK.TD4 track.td4" td4 thumbnail -s 256 ""
+check_completion "view.png" td4 thumbnail -s 256 track.td4 ""
 
 [ "$failures" -eq 0 ] || { echo "$failures failures" >&2; exit 1; }
 echo "all installed files check out"
