@@ -125,11 +125,12 @@ struct HostileCase {
   std::vector<std::string> args;  // run inside the case's folder
   int status;
   std::string err;
-  std::optional<std::string> out;        // nothing: not checked
-  std::map<std::string, Bytes> changed;  // entries that must differ from the start, or be new
-  Td4Options options;
-  std::map<std::string, Bytes> extra;  // files added for this case only
-  std::optional<Bytes> fifo;           // a named pipe "p", whose writer comes late with these bytes
+  // Rows leave out what they do not need: each has its default.
+  std::optional<std::string> out = {};        // nothing: not checked
+  std::map<std::string, Bytes> changed = {};  // entries that must differ from the start, or be new
+  Td4Options options = {};
+  std::map<std::string, Bytes> extra = {};  // files added for this case only
+  std::optional<Bytes> fifo = {};           // a named pipe "p", whose writer comes late with these bytes
 };
 
 Td4Options Input(const Bytes& bytes) {
@@ -294,14 +295,19 @@ TEST_P(Td4HostileTest, ExitStatusMessageAndFiles) {
 
   EXPECT_EQ(result.status, c.status);
   EXPECT_EQ(result.err, c.err);
-  if (c.out) EXPECT_EQ(result.out, *c.out);
+  if (c.out) {
+    EXPECT_EQ(result.out, *c.out);
+  }
   std::map<std::string, Bytes> expected = folder.files;
   for (const auto& [name, bytes] : c.changed) expected[name] = bytes;
   std::vector<std::string> names;
   for (const auto& [name, bytes] : expected) names.push_back(name);
   EXPECT_EQ(folder.folder.Entries(), names);
-  for (const auto& [name, bytes] : expected)
-    if (name != "p") EXPECT_EQ(ReadFileBytes(folder.folder.Path(name)), bytes) << name;
+  for (const auto& [name, bytes] : expected) {
+    if (name != "p") {
+      EXPECT_EQ(ReadFileBytes(folder.folder.Path(name)), bytes) << name;
+    }
+  }
   EXPECT_TRUE(fs::is_symlink(folder.folder.Path("soft.td4")));
 }
 
