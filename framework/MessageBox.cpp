@@ -1,7 +1,9 @@
 #include "framework/MessageBox.h"
 
 namespace {
-IMessageBox* g_pMessageBox = nullptr;
+// One per thread: loads run on several threads at once, each with the
+// recipient it installed for its own questions and messages.
+thread_local IMessageBox* g_pMessageBox = nullptr;
 }  // namespace
 
 int DismissedAnswer(unsigned type) {

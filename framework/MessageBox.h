@@ -39,7 +39,9 @@ public:
 // (which cannot be closed otherwise), IDCANCEL for the rest.
 int DismissedAnswer(unsigned type);
 
-// Installs the front end's message box for the whole program; returns the one it replaces.
+// Installs the message box for everything the calling thread asks or tells
+// from now on (the front end's, or one load's own); returns the one it replaces.
+// Other threads keep theirs.
 IMessageBox* InstallMessageBox(IMessageBox* box);
 
 // Shows a message through the installed message box. With none installed the
