@@ -13,6 +13,7 @@
 #include "cli/DesignSession.h"
 #include "cli/DisplayName.h"
 #include "cli/ProfilePicture.h"
+#include "listing/ElevationFit.h"
 #include "listing/ElevationProfile.h"
 #include "listing/ListTrack.h"
 #include "listing/ListingHeader.h"
@@ -72,26 +73,33 @@ int RunList(const CommandLine& line) {
   return session.Failed() || !flushed ? kExitFailure : kExitSuccess;
 }
 
-// How many listing lines leave the buildable range, each way. One line at a
-// time, so that a long track costs no memory of its own.
-struct OutOfRange {
+// How many listing lines leave the buildable range, each way, and the
+// starting elevations at which none would. One line at a time, so that a long
+// track costs no memory of its own.
+struct RangeCheck {
   int tooHigh = 0;
   int tooLow = 0;
+  std::optional<StartElevationRange> fit;
 };
 
-OutOfRange CountOutOfRange(CDecoderDoc& doc, std::int32_t startElevation) {
-  OutOfRange count;
-  if (IsMaze(doc)) return count;
-  SegmentPass pass(doc, startElevation);
-  ListingLine line;
-  while (pass.Next(line)) {
-    count.tooHigh += line.check == ElevationCheck::TooHigh;
-    count.tooLow += line.check == ElevationCheck::TooLow;
+RangeCheck CheckRange(CDecoderDoc& doc, std::int32_t startElevation) {
+  RangeCheck check;
+  ElevationExtent extent(startElevation);
+  if (!IsMaze(doc)) {
+    SegmentPass pass(doc, startElevation);
+    ListingLine line;
+    while (pass.Next(line)) {
+      check.tooHigh += line.check == ElevationCheck::TooHigh;
+      check.tooLow += line.check == ElevationCheck::TooLow;
+      extent.Add(line);
+    }
   }
-  return count;
+  check.fit = extent.FittingStarts();
+  return check;
 }
 
-// One line per file: its name, edition, segment count and the lines out of range.
+// One line per file: its name, edition, segment count, the lines out of range
+// and where it would fit.
 int RunCheck(const CommandLine& line) {
   const std::optional<int> startElevation = ParseStartElevation(line.startElevation);
   if (!startElevation) return kExitUsage;
@@ -103,12 +111,12 @@ int RunCheck(const CommandLine& line) {
       std::printf("%s\tnot loaded\n", name.c_str());
       continue;
     }
-    const OutOfRange count = CountOutOfRange(session.Document(), *startElevation);
+    const RangeCheck check = CheckRange(session.Document(), *startElevation);
     const int segments = session.Document().m_nSegments;
-    std::printf("%s\t%s\t%d segment%s\t%d too high\t%d too low\n", name.c_str(),
+    std::printf("%s\t%s\t%d segment%s\t%d too high\t%d too low\t%s\n", name.c_str(),
                 std::string(EditionLabel(session.Document())).c_str(), segments, segments == 1 ? "" : "s",
-                count.tooHigh, count.tooLow);
-    outOfRange |= count.tooHigh > 0 || count.tooLow > 0;
+                check.tooHigh, check.tooLow, DescribeFit(check.fit).c_str());
+    outOfRange |= check.tooHigh > 0 || check.tooLow > 0;
   }
   const bool flushed = FlushStandardOutput();
   if (session.Failed() || !flushed) return kExitFailure;

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "cli/JsonStreamWriter.h"
+#include "listing/ElevationFit.h"
 #include "listing/ListTrack.h"
 #include "listing/ListingHeader.h"
 #include "listing/SegmentMeaning.h"
@@ -121,9 +122,23 @@ void WriteLine(JsonStreamWriter& json, const ListingLine& line, LineTexts& texts
   json.EndObject();
 }
 
+// {"first": F, "last": L}, or null where no starting elevation fits.
+void WriteFit(JsonStreamWriter& json, const std::optional<StartElevationRange>& fit) {
+  json.Key("fitting_start_elevations");
+  if (!fit) {
+    json.Null();
+    return;
+  }
+  json.BeginObject();
+  json.Key("first").Number(fit->first);
+  json.Key("last").Number(fit->last);
+  json.EndObject();
+}
+
 // Two passes over the listing: the first fills in every segment's elevations
-// as it writes the segments, the second writes the lines. Neither keeps more
-// than one line.
+// as it writes the segments, the second writes the lines and then the
+// starting elevations at which none would be marked. Neither keeps more than
+// one line.
 void WriteSegmentsAndLines(JsonStreamWriter& json, CDecoderDoc& doc, std::int32_t startElevation) {
   const bool listed = doc.m_pData && !IsMaze(doc);
   ListingLine line;
@@ -136,12 +151,17 @@ void WriteSegmentsAndLines(JsonStreamWriter& json, CDecoderDoc& doc, std::int32_
   }
   json.EndArray();
   json.Key("lines").BeginArray();
+  ElevationExtent extent(startElevation);
   if (listed) {
     LineTexts texts;
     SegmentPass pass(doc, startElevation);
-    while (pass.Next(line) && !json.Failed()) WriteLine(json, line, texts);
+    while (pass.Next(line) && !json.Failed()) {
+      WriteLine(json, line, texts);
+      extent.Add(line);
+    }
   }
   json.EndArray();
+  WriteFit(json, extent.FittingStarts());
 }
 
 }  // namespace

@@ -24,15 +24,15 @@ TEST(Td4CheckTest, PrintsALinePerDesignAndExitsThreeWhenALineLeavesTheRange) {
   const Case cases[] = {
       {{circuit, shuttle},
        0,
-       circuit + "\tOriginal Tivora\t24 segments\t0 too high\t0 too low\n" + shuttle +
-           "\tZanthera\t16 segments\t0 too high\t0 too low\n"},
+       circuit + "\tOriginal Tivora\t24 segments\t0 too high\t0 too low\tfits with starting elevations 1..56\n" + shuttle +
+           "\tZanthera\t16 segments\t0 too high\t0 too low\tfits with starting elevations 1..32\n"},
       {{circuit, skyHigh},
        3,
-       circuit + "\tOriginal Tivora\t24 segments\t0 too high\t0 too low\n" + skyHigh +
-           "\tMerovale\t42 segments\t5 too high\t0 too low\n"},
-      {{"--start-elevation", "61", circuit}, 3, circuit + "\tOriginal Tivora\t24 segments\t8 too high\t0 too low\n"},
-      {{low}, 3, low + "\tOriginal Tivora\t3 segments\t0 too high\t1 too low\n"},
-      {{"-e", "3", low}, 0, low + "\tOriginal Tivora\t3 segments\t0 too high\t0 too low\n"},
+       circuit + "\tOriginal Tivora\t24 segments\t0 too high\t0 too low\tfits with starting elevations 1..56\n" + skyHigh +
+           "\tMerovale\t42 segments\t5 too high\t0 too low\tfits at no starting elevation\n"},
+      {{"--start-elevation", "61", circuit}, 3, circuit + "\tOriginal Tivora\t24 segments\t8 too high\t0 too low\tfits with starting elevations 1..56\n"},
+      {{low}, 3, low + "\tOriginal Tivora\t3 segments\t0 too high\t1 too low\tfits with starting elevations 3..61\n"},
+      {{"-e", "3", low}, 0, low + "\tOriginal Tivora\t3 segments\t0 too high\t0 too low\tfits with starting elevations 3..61\n"},
   };
   for (const Case& c : cases) {
     std::vector<std::string> args = {"check"};
@@ -50,7 +50,7 @@ TEST(Td4CheckTest, AFileThatCannotBeLoadedExitsOneEvenWhenAnotherIsOutOfRange) {
   const std::string skyHigh = Example("sky-high.td4");
   const Td4Result result = RunTd4({"check", missing, skyHigh});
   EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(result.out, missing + "\tnot loaded\n" + skyHigh + "\tMerovale\t42 segments\t5 too high\t0 too low\n");
+  EXPECT_EQ(result.out, missing + "\tnot loaded\n" + skyHigh + "\tMerovale\t42 segments\t5 too high\t0 too low\tfits at no starting elevation\n");
   EXPECT_EQ(result.err, "td4: " + missing + ": " + missing + " was not found.\n");
 }
 
@@ -62,7 +62,7 @@ TEST(Td4CheckTest, AWrongChecksumIsNotLoadedUnlessAnsweredYes) {
   EXPECT_EQ(RunTd4({"check", bad}).status, 1);
   const Td4Result accepted = RunTd4({"check", "--yes", bad});
   EXPECT_EQ(accepted.status, 0);
-  EXPECT_EQ(accepted.out, bad + "\tUnknown\t10 segments\t0 too high\t0 too low\n");
+  EXPECT_EQ(accepted.out, bad + "\tUnknown\t10 segments\t0 too high\t0 too low\tfits with starting elevations 1..57\n");
 }
 
 }  // namespace

@@ -83,7 +83,7 @@ std::string Screen() {
 }
 
 std::string CheckLine(const std::string& name) {
-  return name + "\tOriginal Tivora\t10 segments\t0 too high\t0 too low\n";
+  return name + "\tOriginal Tivora\t10 segments\t0 too high\t0 too low\tfits with starting elevations 1..57\n";
 }
 
 // The files every case starts with, beside what the case adds.
