@@ -25,7 +25,7 @@ bool DesignSession::Load(const std::string& path) {
   // The document takes an empty file, or one with an empty body, without a
   // word; a command that has nothing to work on says so.
   if (!m_doc.m_pData) {
-    ShowMessageBox("The file holds no track design.", kAppTitle, MB_OK | MB_ICONINFORMATION,
+    ShowMessageBox(kEmptyDesignMessage, kAppTitle, MB_OK | MB_ICONINFORMATION,
                    MessageOwner::MainWindow);
     return false;
   }

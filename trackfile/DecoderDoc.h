@@ -13,6 +13,10 @@ public:
   CTrackDataException() : CException("track data") {}
 };
 
+// What a command that needs a design says of a file that loads as none: an
+// empty file, or one whose body unpacks to nothing.
+inline constexpr const char* kEmptyDesignMessage = "The file holds no track design.";
+
 // The program's one document: the unpacked design buffer of the open track
 // design file, the working array of its track segments, and what the loader
 // found out about the file's edition and the shape of its track.
@@ -59,6 +63,10 @@ public:
   // refused, changing nothing, because a piece has a chain lift or is a
   // launched lift hill.
   int ReverseTrack();
+
+  // False when ReverseTrack would refuse: a piece has a chain lift or is a
+  // launched lift hill.
+  bool CanReverse() const;
 
   // Makes room for count (1..129) more bytes at the end of the design buffer and
   // adds them to m_nDataLen. The allocation stays a multiple of kGrowStep and

@@ -37,6 +37,10 @@ int PlacesToBringStationsForward(std::span<const TrackSegment> segments) {
 
 }  // namespace
 
+bool CDecoderDoc::CanReverse() const {
+  return std::ranges::none_of(std::span(m_pSegments.get(), std::size_t(m_nSegments)), CannotRunBackwards);
+}
+
 void CDecoderDoc::MirrorTrack() {
   bool changed = false;
   for (TrackSegment& segment : std::span(m_pSegments.get(), std::size_t(m_nSegments))) {
@@ -51,8 +55,8 @@ void CDecoderDoc::MirrorTrack() {
 }
 
 int CDecoderDoc::ReverseTrack() {
+  if (!CanReverse()) return 1;
   const std::span segments(m_pSegments.get(), std::size_t(m_nSegments));
-  if (std::ranges::any_of(segments, CannotRunBackwards)) return 1;
 
   for (std::size_t i = 0; i < segments.size(); ++i) {
     // A leading End station stays one, so that once the order is reversed the

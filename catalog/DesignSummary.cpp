@@ -1,0 +1,102 @@
+#include "catalog/DesignSummary.h"
+
+#include <algorithm>
+#include <new>
+#include <span>
+
+#include "framework/DocumentTemplate.h"
+#include "framework/Exceptions.h"
+#include "framework/FileAccess.h"
+#include "framework/MessageBox.h"
+#include "trackfile/DecoderDoc.h"
+#include "vocabulary/SegmentCodes.h"
+
+namespace {
+
+// Answers Yes to every question, as a user who wants to see the design at all
+// would, and keeps the first message that is not a question.
+class SummaryRecipient : public IMessageBox {
+public:
+  int Show(const MessageBoxRequest& request) override {
+    if ((request.type & MB_TYPEMASK) == MB_YESNO) return IDYES;
+    if (m_strFirstMessage.empty()) m_strFirstMessage = request.text;
+    return IDOK;
+  }
+
+  const std::string& FirstMessage() const { return m_strFirstMessage; }
+
+private:
+  std::string m_strFirstMessage;
+};
+
+// A summary needs no window to refresh and never saves.
+class NoHost : public IDocumentHost {
+public:
+  void OnInitialUpdate() override {}
+  void OnTitleChanged() override {}
+  std::optional<std::string> PromptSaveAsPath() override { return std::nullopt; }
+};
+
+ChecksumState ChecksumOf(const CDecoderDoc& doc) {
+  if (doc.m_bBadChecksum) return ChecksumState::Wrong;
+  return doc.m_bAltChecksum ? ChecksumState::Alternative : ChecksumState::Normal;
+}
+
+void SummariseLoaded(CDecoderDoc& doc, DesignSummary& summary) {
+  summary.loaded = true;
+  summary.header = ReadListingHeader(doc);
+  summary.vehicles = ReadVehicleCount(doc);
+  summary.edition = EditionLabel(doc);
+  summary.checksum = ChecksumOf(doc);
+  summary.segments = doc.m_nSegments;
+  const std::span segments(doc.m_pSegments.get(), std::size_t(doc.m_nSegments));
+  summary.chainLift = std::ranges::any_of(segments, [](const TrackSegment& s) {
+    return (s.flags & SegmentFlag::ChainLift) != 0;
+  });
+  summary.launchedLiftHill = std::ranges::any_of(segments, [](const TrackSegment& s) {
+    return s.code == SegmentCode::LaunchedLiftHill;
+  });
+  summary.openCircuit = doc.m_bOpenCircuit != 0;
+  summary.reverseRefused = !doc.CanReverse();
+  const ElevationExtent extent = MeasureElevations(doc, kLowestBuildableElevation);
+  if (!extent.IsEmpty()) {
+    summary.lowest = extent.Lowest();
+    summary.highest = extent.Highest();
+  }
+  summary.fit = extent.FittingStarts();
+}
+
+}  // namespace
+
+DesignSummary UnreadableDesign(const std::string& path, std::string message) {
+  DesignSummary summary;
+  summary.path = path;
+  summary.message = std::move(message);
+  return summary;
+}
+
+DesignSummary SummariseDesign(const std::string& path) {
+  SummaryRecipient recipient;
+  const ScopedMessageBox installed(recipient);
+  CDecoderDoc doc;
+  NoHost host;
+  CSingleDocTemplate loader(doc, host);
+  DesignSummary summary;
+  summary.path = path;
+  try {
+    const FilePrefix file = ReadFilePrefix(path, doc.MaxLoadLength());
+    summary.size = file.length;
+    loader.LoadDocument(file.bytes, file.length, path);
+  } catch (const CException& failure) {
+    return UnreadableDesign(path, FailureReportText(failure));
+  } catch (const std::bad_alloc&) {
+    return UnreadableDesign(path, FailureReportText(CMemoryException()));
+  }
+  if (!recipient.FirstMessage().empty())
+    summary.message = recipient.FirstMessage();
+  else if (doc.IsEmpty())
+    summary.message = kEmptyDesignMessage;
+  else
+    SummariseLoaded(doc, summary);
+  return summary;
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "listing/ElevationFit.h"
+#include "listing/ListingHeader.h"
+
+// How the file's trailer matched its body's checksum.
+enum class ChecksumState { Normal, Alternative, Wrong };
+
+// Everything a folder view tells of one design file, as the window would show
+// it after File > Open with every question answered Yes.
+struct DesignSummary {
+  std::string path;
+  std::uint64_t size = 0;  // bytes in the file
+
+  // A design is loaded, or the message that told why not: the load path's
+  // own refusal ("Hedge mazes are not supported", "Error processing track
+  // data.", ...), or why the file could not be read.
+  bool loaded = false;
+  std::string message;
+
+  // The rest holds for a loaded design only.
+  ListingHeader header;  // ride type, vehicle type with trains and cars, operating mode
+  VehicleCount vehicles{};
+  std::string edition;  // as the form shows it; "Unknown" with a wrong checksum
+  ChecksumState checksum = ChecksumState::Normal;
+  std::int32_t segments = 0;
+  // Lowest and highest elevation of the listing from starting elevation 1;
+  // none when the listing has no line.
+  std::optional<std::int64_t> lowest;
+  std::optional<std::int64_t> highest;
+  bool chainLift = false;
+  bool launchedLiftHill = false;
+  bool openCircuit = false;       // Reverse Track asks first
+  bool reverseRefused = false;    // Reverse Track refuses
+  std::optional<StartElevationRange> fit;
+
+  // Loads, and some starting elevation keeps every line buildable.
+  bool Fits() const { return loaded && fit.has_value(); }
+};
+
+// Reads and summarises the design file at path through the program's own load
+// path. Whatever the load asks or tells goes to a recipient of this call's
+// own, so that many threads can summarise at once.
+DesignSummary SummariseDesign(const std::string& path);
+
+// A file that never got as far as loading: message tells why.
+DesignSummary UnreadableDesign(const std::string& path, std::string message);
