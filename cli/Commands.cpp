@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "cli/Arguments.h"
+#include "cli/CatalogCommand.h"
 #include "cli/ConsoleListing.h"
 #include "cli/DesignJson.h"
 #include "cli/DesignSession.h"
@@ -258,6 +259,20 @@ void AddExportCommand(CLI::App& app, CommandLine& line) {
   RunsAs(command, line, RunExport);
 }
 
+void AddCatalogCommand(CLI::App& app, CommandLine& line) {
+  CLI::App& command = *app.add_subcommand(
+      "catalog", "Print one row per design of the files and folders given; exit 3 when some are refused or fit nowhere");
+  command.add_flag("-r,--recursive", line.recursive, "Look for designs in sub-folders too");
+  // A thread per design of a large folder would exhaust the system; the bound is beyond any machine's cores.
+  command.add_option("--jobs", line.jobs, "Summarise designs on N threads; one per core by default")
+      ->type_name("N")
+      ->check(CLI::Range(1u, 1024u));
+  CLI::Option* json = command.add_flag("--json", line.json, "Print one JSON object per design (JSON Lines)");
+  command.add_flag("--csv", line.csv, "Print CSV with a header row")->excludes(json);
+  AddOperand(command, "PATH", line.files, "Track design files (*.td4, in any case) and folders of them");
+  RunsAs(command, line, RunCatalog);
+}
+
 // A command that writes the design, changed or as it was, to the file given with --output.
 void AddDesignWritingCommand(CLI::App& app, CommandLine& line, const char* name, const char* description,
                              int (*run)(const CommandLine&)) {
@@ -273,6 +288,7 @@ void AddDesignWritingCommand(CLI::App& app, CommandLine& line, const char* name,
 void AddCommands(CLI::App& app, CommandLine& line) {
   AddListCommand(app, line);
   AddCheckCommand(app, line);
+  AddCatalogCommand(app, line);
   AddExportCommand(app, line);
   AddProfileCommand(app, line);
   AddThumbnailCommand(app, line);

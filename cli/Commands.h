@@ -12,7 +12,9 @@ class App;
 inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitFailure = 1;  // a file was refused, or reading or writing failed
 inline constexpr int kExitUsage = 2;    // the command line itself was wrong
-inline constexpr int kExitOutOfRange = 3;  // check: every file loaded, but some line leaves the buildable range
+// check: every file loaded, but some line leaves the buildable range; catalog:
+// some design is refused or fits at no starting elevation
+inline constexpr int kExitOutOfRange = 3;
 
 // What the user asked for. The chosen subcommand sets run, which carries it out
 // once the whole line is parsed and returns the exit status.
@@ -23,6 +25,9 @@ struct CommandLine {
   std::string startElevation = "1";
   bool screen = false;
   bool json = false;
+  bool csv = false;
+  bool recursive = false;
+  unsigned jobs = 0;  // threads; 0: one per core
   bool yes = false;
   int width = 1000;  // of a picture
   int height = 300;

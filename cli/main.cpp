@@ -15,10 +15,12 @@ namespace {
 
 constexpr const char* kExitStatuses =
     "Exit status:\n"
-    "  0  done; for check: every design loads and stays within 1..61\n"
-    "  1  a file was refused, or could not be read or written (nothing is written for it)\n"
+    "  0  done; for check: every design loads and stays within 1..61; for catalog: every design loads and fits\n"
+    "  1  a file was refused, or could not be read or written (nothing is written for it); for catalog:\n"
+    "     standard output could not be written\n"
     "  2  the command line was wrong\n"
-    "  3  check: every design loads, but some line leaves 1..61";
+    "  3  check: every design loads, but some line leaves 1..61; catalog: some design is refused or fits\n"
+    "     at no starting elevation";
 
 void PrintUsageError(const std::string& text) { PrintMessage("", text + "\nRun with --help for more information."); }
 

@@ -11,10 +11,11 @@ BUILD_PACKAGES=(
   qt6-base-dev qt6-svg-dev libgl1-mesa-dev
 )
 # The tests: GoogleTest, the fonts the headless window tests measure, and what
-# the install test runs on the installed files.
+# the install test runs on the installed files, and python3 to read td4's CSV and JSON Lines.
 TEST_PACKAGES=(
   libgtest-dev libgmock-dev fonts-dejavu-core
   desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl groff-base bash-completion file
+  python3
 )
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 BENCH_PACKAGES=(libbenchmark-dev time)

@@ -336,10 +336,12 @@ TEST(Td4HostileLimitsTest, HelpEndsWithTheExitStatusesAndMustArrive) {
   EXPECT_EQ(help.status, 0);
   const std::string statuses =
       "Exit status:\n"
-      "  0  done; for check: every design loads and stays within 1..61\n"
-      "  1  a file was refused, or could not be read or written (nothing is written for it)\n"
+      "  0  done; for check: every design loads and stays within 1..61; for catalog: every design loads and fits\n"
+      "  1  a file was refused, or could not be read or written (nothing is written for it); for catalog:\n"
+      "     standard output could not be written\n"
       "  2  the command line was wrong\n"
-      "  3  check: every design loads, but some line leaves 1..61\n";
+      "  3  check: every design loads, but some line leaves 1..61; catalog: some design is refused or fits\n"
+      "     at no starting elevation\n";
   EXPECT_EQ(help.out.substr(help.out.size() - std::min(help.out.size(), statuses.size())), statuses);
 
   for (const char* request : {"--help", "--version"}) {

@@ -21,6 +21,7 @@ struct Td4Options {
   std::string inputFile;             // standard input comes from there instead (`< FILE`), in folder
   bool outputToPipe = false;         // a pipe instead of a file, as `| wc -c` gives it
   bool outputToTerminal = false;     // a terminal (raw, without line-end translation)
+  bool errorToTerminal = false;      // standard error to the same terminal, read into out; needs outputToTerminal
   std::string outputFile;            // standard output goes there instead (`> FILE`), not captured
   rlim_t fileSizeLimit = RLIM_INFINITY;  // bytes, as ulimit -f sets it
   rlim_t memoryLimit = RLIM_INFINITY;    // bytes of address space, as ulimit -v sets it

@@ -125,6 +125,9 @@ check_completion "TRACK.TD4 notes.txt track.td4 view.png" td4 export track.td4 "
 check_completion "" td4 thumbnail -s ""
 check_completion "TRACK.TD4 track.td4" td4 thumbnail -s 256 ""
 check_completion "view.png" td4 thumbnail -s 256 track.td4 ""
+check_completion "catalog check" td4 c
+check_completion "--jobs --json" td4 catalog --j
+check_completion "" td4 catalog --jobs ""
 
 [ "$failures" -eq 0 ] || { echo "$failures failures" >&2; exit 1; }
 echo "all installed files check out"

@@ -1,0 +1,34 @@
+#include "cli/CatalogFields.h"
+
+namespace {
+
+std::string RangeText(std::int64_t first, std::int64_t last) {
+  return first == last ? std::to_string(first) : std::to_string(first) + ".." + std::to_string(last);
+}
+
+}  // namespace
+
+const char* ChecksumWord(ChecksumState checksum) {
+  switch (checksum) {
+    case ChecksumState::Normal:
+      return "normal";
+    case ChecksumState::Alternative:
+      return "alternative";
+    case ChecksumState::Wrong:
+      break;
+  }
+  return "wrong";
+}
+
+const char* ReverseWord(const DesignSummary& summary) {
+  if (summary.reverseRefused) return "refused";
+  return summary.openCircuit ? "asks_first" : "reverses";
+}
+
+std::string FitText(const DesignSummary& summary) {
+  return summary.fit ? RangeText(summary.fit->first, summary.fit->last) : "none";
+}
+
+std::string ElevationsText(const DesignSummary& summary) {
+  return summary.lowest && summary.highest ? RangeText(*summary.lowest, *summary.highest) : "";
+}

@@ -1,0 +1,52 @@
+#include "cli/CatalogJson.h"
+
+#include <nlohmann/json.hpp>
+
+#include "cli/CatalogFields.h"
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// Raised when a field changes its meaning or goes away.
+constexpr int kFormatVersion = 1;
+
+template <class Value>
+Json OrNull(const std::optional<Value>& value) {
+  return value ? Json(*value) : Json(nullptr);
+}
+
+Json FitJson(const std::optional<StartElevationRange>& fit) {
+  if (!fit) return nullptr;
+  return {{"first", fit->first}, {"last", fit->last}};
+}
+
+}  // namespace
+
+std::string CatalogJsonLine(const DesignSummary& summary) {
+  // The fields of a loaded design, null for a refused one.
+  const auto loaded = [&](Json value) { return summary.loaded ? value : Json(nullptr); };
+  Json row;
+  row["format_version"] = kFormatVersion;
+  row["path"] = summary.path;
+  row["size"] = summary.size;
+  row["loaded"] = summary.loaded;
+  row["message"] = summary.loaded ? Json(nullptr) : Json(summary.message);
+  row["ride_type"] = loaded(summary.header.rideType);
+  row["vehicle_type"] = loaded({{"text", summary.header.vehicleType},
+                                {"trains", summary.vehicles.trains},
+                                {"cars_per_train", summary.vehicles.cars}});
+  row["operating_mode"] = loaded(summary.header.operatingMode);
+  row["edition"] = loaded(summary.edition);
+  row["checksum"] = loaded(ChecksumWord(summary.checksum));
+  row["segment_count"] = loaded(summary.segments);
+  row["lowest_elevation"] = OrNull(summary.lowest);
+  row["highest_elevation"] = OrNull(summary.highest);
+  row["chain_lift"] = loaded(summary.chainLift);
+  row["launched_lift_hill"] = loaded(summary.launchedLiftHill);
+  row["reverse"] = loaded(ReverseWord(summary));
+  row["fitting_start_elevations"] = FitJson(summary.fit);
+  row["fits"] = summary.Fits();
+  // A file name need not be UTF-8; its invalid bytes become U+FFFD, as in list --json.
+  return row.dump(-1, ' ', false, Json::error_handler_t::replace) + '\n';
+}

@@ -1,0 +1,318 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <nlohmann/json.hpp>
+
+#include "examples/DesignBuilder.h"
+#include "tests/cli/Td4Runner.h"
+#include "tests/support/TempFolder.h"
+
+namespace {
+
+using Json = nlohmann::json;
+using Rows = std::vector<std::vector<std::string>>;
+
+constexpr std::uint8_t kTerminal = 0x08;
+constexpr std::uint8_t kChainLift = 0x80;
+
+// A closed circuit, stored from its Middle station: 1, 1, Level to up 1-2,
+// Up 2-4, Up to level 4, 4. Lowest 1, highest 4: starts 1..58 keep it in 1..61.
+DesignDescription Circuit() {
+  DesignDescription design;  // Steel Twister Roller Coaster, Twister cars, one 6-car train
+  design.segments = {{3}, {1, kTerminal}, {6}, {4}, {4}, {9}, {2, kTerminal}};
+  return design;
+}
+
+// Stored from its Begin station (an open circuit): 1, Level to down 1-0,
+// Down 0 to -2, Down to level -2, -2. Lowest -2, highest 1: starts 4..61.
+DesignDescription Descent() {
+  DesignDescription design;
+  design.segments = {{2, kTerminal}, {12}, {10}, {10}, {15}, {1, kTerminal}};
+  return design;
+}
+
+// Sixteen Up steep (+4 each) with chain lift from 1 climb to 65: lowest 1,
+// highest 65, 64 apart, more than 1..61 holds. The later edition.
+DesignDescription Tower() {
+  DesignDescription design;
+  design.flags = 0x04;
+  design.segments = {{2, kTerminal}};
+  design.segments.insert(design.segments.end(), 16, SegmentEntry{5, kChainLift});
+  return design;
+}
+
+// A launched lift hill (+1) in a circuit: 1, 1, 1-2, 2. Highest 2: starts 1..60.
+DesignDescription Launch() {
+  DesignDescription design;
+  design.segments = {{3}, {1, kTerminal}, {182}, {2, kTerminal}};
+  return design;
+}
+
+// A folder of every kind of row, with a file that is no design and a sub-folder.
+struct CatalogFolder {
+  CatalogFolder() {
+    const std::vector<std::uint8_t> circuit = BuildDesignFile(Circuit());
+    std::vector<std::uint8_t> wrong = circuit;
+    wrong.back() ^= 0x5A;
+    DesignDescription maze = Circuit();
+    maze.rideType = 20;
+    std::filesystem::create_directory(folder.Path("sub"));
+    const std::pair<std::string, std::vector<std::uint8_t>> files[] = {
+        {"UPPER.TD4", BuildDesignFile(Descent(), kAltChecksumOffset)},
+        {"damaged.td4", {circuit.begin(), circuit.begin() + 3}},
+        {"fits.td4", circuit},
+        {"high.td4", BuildDesignFile(Tower())},
+        {"maze.td4", BuildDesignFile(maze)},
+        {"notes.txt", circuit},
+        {"sub/inner.td4", BuildDesignFile(Launch())},
+        {"wrong.td4", wrong},
+    };
+    for (const auto& [name, bytes] : files) {
+      folder.Write(name, bytes);
+      sizes[name] = bytes.size();
+    }
+    inside.folder = folder.Path("");
+  }
+
+  std::string Size(const std::string& name) const { return std::to_string(sizes.at(name)); }
+
+  TempFolder folder;
+  std::map<std::string, std::size_t> sizes;
+  Td4Options inside;  // runs td4 in the folder, so that paths are short
+};
+
+// What python3's own csv or json module makes of text, as a script would
+// read td4's output: the rows as a JSON array of arrays.
+Json ParsedByPython(const std::string& script, const std::string& text) {
+  TempFolder folder;
+  const auto bytes = [](const std::string& s) { return std::vector<std::uint8_t>(s.begin(), s.end()); };
+  const std::string command = std::string(PYTHON3_PATH) + " " + folder.Write("read.py", bytes(script)) + " " +
+                              folder.Write("data", bytes(text));
+  std::FILE* pipe = ::popen(command.c_str(), "r");
+  std::string out;
+  char buffer[4096];
+  for (std::size_t count; (count = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, count);
+  EXPECT_EQ(::pclose(pipe), 0) << out;
+  return Json::parse(out);
+}
+
+Json CsvByPython(const std::string& text) {
+  return ParsedByPython(
+      "import csv, json, sys\n"
+      "print(json.dumps(list(csv.reader(open(sys.argv[1], newline='', encoding='utf-8', errors='replace')))))\n",
+      text);
+}
+
+Json JsonLinesByPython(const std::string& text) {
+  return ParsedByPython(
+      "import json, sys\n"
+      "print(json.dumps([json.loads(line) for line in open(sys.argv[1], encoding='utf-8')]))\n",
+      text);
+}
+
+const std::vector<std::string> kCsvHeader = {
+    "path",          "size",     "loaded",        "message",          "ride_type",         "vehicle_type",
+    "trains",        "cars_per_train", "operating_mode", "edition",     "checksum",          "segment_count",
+    "lowest_elevation", "highest_elevation", "chain_lift", "launched_lift_hill", "reverse", "fit_first",
+    "fit_last",      "fits"};
+
+// The rows of the whole folder, searched recursively, then a path that does not exist.
+Rows ExpectedCsvRows(const CatalogFolder& c) {
+  const std::string ride = "Steel Twister Roller Coaster";
+  const std::string cars = "Twister cars (1 6-car train)";
+  const std::string mode = "Continuous Circuit Mode";
+  return {
+      kCsvHeader,
+      {"./UPPER.TD4", c.Size("UPPER.TD4"), "true", "", ride, cars, "1", "6", mode, "Merovale", "alternative", "6",
+       "-2", "1", "false", "false", "asks_first", "4", "61", "true"},
+      {"./damaged.td4", "3", "false", "Unexpected file format.", "", "", "", "", "", "", "", "", "", "", "", "", "",
+       "", "", "false"},
+      {"./fits.td4", c.Size("fits.td4"), "true", "", ride, cars, "1", "6", mode, "Original Tivora", "normal", "7", "1",
+       "4", "false", "false", "reverses", "1", "58", "true"},
+      {"./high.td4", c.Size("high.td4"), "true", "", ride, cars, "1", "6", mode, "Zanthera", "normal", "17", "1", "65",
+       "true", "false", "refused", "", "", "false"},
+      // A refused design's size is still the file's.
+      {"./maze.td4", c.Size("maze.td4"), "false", "Hedge mazes are not supported", "", "", "", "", "", "", "", "", "",
+       "", "", "", "", "", "", "false"},
+      {"./sub/inner.td4", c.Size("sub/inner.td4"), "true", "", ride, cars, "1", "6", mode, "Original Tivora", "normal",
+       "4", "1", "2", "false", "true", "refused", "1", "60", "true"},
+      // Loaded as the Yes answer would load it.
+      {"./wrong.td4", c.Size("wrong.td4"), "true", "", ride, cars, "1", "6", mode, "Unknown", "wrong", "7", "1", "4",
+       "false", "false", "reverses", "1", "58", "true"},
+      {"missing.td4", "0", "false", "missing.td4 was not found.", "", "", "", "", "", "", "", "", "", "", "", "", "",
+       "", "", "false"},
+  };
+}
+
+TEST(Td4CatalogTest, CsvRowsInPathOrderWhateverTheThreadCount) {
+  const CatalogFolder c;
+  const Rows expected = ExpectedCsvRows(c);
+  std::string first;
+  for (const char* jobs : {"1", "4"}) {
+    const Td4Result result = RunTd4({"catalog", "--csv", "--recursive", "--jobs", jobs, ".", "missing.td4"}, c.inside);
+    EXPECT_EQ(result.status, 3) << jobs;
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(CsvByPython(result.out), Json(expected)) << jobs;
+    EXPECT_NE(result.out.find("fits\r\n./UPPER.TD4,"), std::string::npos);  // CR LF, as RFC 4180 has it
+    if (first.empty()) first = result.out;
+    EXPECT_EQ(result.out, first) << jobs;
+  }
+}
+
+// The first design takes longest, so that with several threads the others are
+// done before it: they must still wait for their turn.
+TEST(Td4CatalogTest, ALongFirstDesignKeepsItsPlace) {
+  TempFolder folder;
+  DesignDescription zigzag;  // Up and Down in turn, a line each: 1-2, 2-1, ...
+  zigzag.segments.push_back({2, kTerminal});
+  for (int i = 0; i < 200000; ++i) zigzag.segments.push_back({std::uint8_t(i % 2 ? 10 : 4)});
+  folder.Write("a-long.td4", BuildDesignFile(zigzag));
+  std::vector<std::string> expected = {"path", "./a-long.td4"};
+  for (const char* name : {"b.td4", "c.td4", "d.td4", "e.td4", "f.td4", "g.td4"}) {
+    folder.Write(name, BuildDesignFile(Circuit()));
+    expected.push_back(std::string("./") + name);
+  }
+  Td4Options inside;
+  inside.folder = folder.Path("");
+  const Td4Result one = RunTd4({"catalog", "--csv", "--jobs", "1", "."}, inside);
+  const Td4Result four = RunTd4({"catalog", "--csv", "--jobs", "4", "."}, inside);
+  EXPECT_EQ(four.out, one.out);
+  std::vector<std::string> paths;
+  for (const Json& row : CsvByPython(four.out)) paths.push_back(row[0]);
+  EXPECT_EQ(paths, expected);
+  EXPECT_EQ(four.status, 0);
+}
+
+TEST(Td4CatalogTest, CsvQuotesCommasQuotesAndLineBreaks) {
+  TempFolder folder;
+  const std::string odd = folder.Write("a, \"b\"\nc.td4", BuildDesignFile(Circuit()));
+  const Td4Result result = RunTd4({"catalog", "--csv", odd});
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_NE(result.out.find("\r\n\"" + folder.Path("") + "a, \"\"b\"\"\nc.td4\","), std::string::npos);
+  EXPECT_EQ(CsvByPython(result.out)[1][0], odd);
+}
+
+TEST(Td4CatalogTest, JsonLinesCarryEveryFieldAndNullsWhereThereIsNothing) {
+  const CatalogFolder c;
+  const Td4Result result = RunTd4({"catalog", "--json", "fits.td4", "maze.td4", "high.td4"}, c.inside);
+  EXPECT_EQ(result.status, 3);
+  EXPECT_EQ(result.err, "");
+  EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), 3);  // one line per design
+  const Json rows = JsonLinesByPython(result.out);
+  ASSERT_EQ(rows.size(), 3u);
+  EXPECT_EQ(rows[0], Json::parse(R"json({
+      "format_version": 1, "path": "fits.td4", "size": )json" + c.Size("fits.td4") + R"json(, "loaded": true,
+      "message": null, "ride_type": "Steel Twister Roller Coaster",
+      "vehicle_type": {"text": "Twister cars (1 6-car train)", "trains": 1, "cars_per_train": 6},
+      "operating_mode": "Continuous Circuit Mode", "edition": "Original Tivora", "checksum": "normal",
+      "segment_count": 7, "lowest_elevation": 1, "highest_elevation": 4, "chain_lift": false,
+      "launched_lift_hill": false, "reverse": "reverses", "fitting_start_elevations": {"first": 1, "last": 58},
+      "fits": true})json"));
+  EXPECT_EQ(rows[1], Json::parse(R"json({
+      "format_version": 1, "path": "maze.td4", "size": )json" + c.Size("maze.td4") + R"json(, "loaded": false,
+      "message": "Hedge mazes are not supported", "ride_type": null, "vehicle_type": null, "operating_mode": null,
+      "edition": null, "checksum": null, "segment_count": null, "lowest_elevation": null,
+      "highest_elevation": null, "chain_lift": null, "launched_lift_hill": null, "reverse": null,
+      "fitting_start_elevations": null, "fits": false})json"));
+  EXPECT_EQ(rows[2]["fitting_start_elevations"], nullptr);
+  EXPECT_EQ(rows[2]["highest_elevation"], 65);
+  EXPECT_EQ(rows[2]["fits"], false);
+  EXPECT_EQ(rows[2]["chain_lift"], true);
+}
+
+// Fixed widths, so that rows line up as they stream; the file's name last.
+TEST(Td4CatalogTest, TableRowsLineUpAndARefusedOneShowsItsMessage) {
+  const CatalogFolder c;
+  for (const bool terminal : {false, true}) {
+    Td4Options options = c.inside;
+    options.outputToTerminal = terminal;
+    const Td4Result result = RunTd4({"catalog", "fits.td4", "maze.td4", "a\tb.td4"}, options);
+    EXPECT_EQ(result.status, 3);
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.out,
+              "FIT      EDITION          CHECKSUM     SEGMENTS  ELEVATIONS   RIDE TYPE                             FILE\n"
+              "1..58    Original Tivora  normal              7  1..4         Steel Twister Roller Coaster          "
+              "fits.td4\n"
+              "refused  Hedge mazes are not supported                                                              "
+              "maze.td4\n"
+              "refused  a\\tb.td4 was not found.                                                                    "
+              "a\\tb.td4\n");
+  }
+}
+
+TEST(Td4CatalogTest, ExitsZeroOnlyWhenEveryDesignLoadsAndFits) {
+  const CatalogFolder c;
+  struct Case {
+    std::vector<std::string> paths;
+    int status;
+  };
+  const Case cases[] = {
+      {{"fits.td4", "UPPER.TD4", "wrong.td4"}, 0},
+      {{"sub"}, 0},
+      {{"."}, 3},  // without --recursive, still the damaged and the maze
+      {{"fits.td4", "high.td4"}, 3},
+      {{"fits.td4", "damaged.td4"}, 3},
+      {{"fits.td4", "missing.td4"}, 3},
+  };
+  for (const Case& one : cases) {
+    std::vector<std::string> args = {"catalog", "--json"};
+    args.insert(args.end(), one.paths.begin(), one.paths.end());
+    const Td4Result result = RunTd4(args, c.inside);
+    EXPECT_EQ(result.status, one.status) << testing::PrintToString(one.paths);
+    EXPECT_EQ(result.err, "");
+  }
+  const Td4Result flat = RunTd4({"catalog", "--csv", "."}, c.inside);
+  EXPECT_EQ(flat.out.find("inner.td4"), std::string::npos);  // a sub-folder only with --recursive
+}
+
+TEST(Td4CatalogTest, AnUnreadableSubFolderIsARowWithItsMessage) {
+  const CatalogFolder c;
+  ASSERT_EQ(::chmod(c.folder.Path("").c_str(), 0755), 0);
+  ASSERT_EQ(::chmod(c.folder.Path("sub").c_str(), 0), 0);
+  Td4Options options = c.inside;
+  options.ordinaryUser = true;  // root reads every folder
+  const Td4Result result = RunTd4({"catalog", "--csv", "--recursive", "fits.td4", "."}, options);
+  EXPECT_EQ(result.status, 3);
+  const Json rows = CsvByPython(result.out);
+  ASSERT_EQ(rows.size(), 1u + 8u);  // fits.td4, then the folder's seven rows with the sub-folder's
+  EXPECT_EQ(rows[7][0], "./sub");
+  EXPECT_EQ(rows[7][3], "./sub could not be accessed.");
+  EXPECT_EQ(rows[8][0], "./wrong.td4");
+}
+
+TEST(Td4CatalogTest, UsageErrorsAndAnOutputThatCannotBeWritten) {
+  const CatalogFolder c;
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"catalog"}, {"catalog", "--jobs", "0", "."}, {"catalog", "--jobs", "many", "."},
+           {"catalog", "--jobs", "-2", "."}, {"catalog", "--json", "--csv", "."}}) {
+    const Td4Result result = RunTd4(args, c.inside);
+    EXPECT_EQ(result.status, 2) << testing::PrintToString(args);
+    EXPECT_EQ(result.out, "");
+  }
+  Td4Options full = c.inside;
+  full.outputFile = "/dev/full";
+  const Td4Result result = RunTd4({"catalog", "-r", "."}, full);
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.err, "td4: Disk full while accessing standard output.\n");
+}
+
+// Erased before each row, so that only the rows stay on screen.
+TEST(Td4CatalogTest, ProgressOnlyWhileStandardErrorIsATerminal) {
+  const CatalogFolder c;
+  Td4Options options = c.inside;
+  options.outputToTerminal = true;
+  options.errorToTerminal = true;
+  const Td4Result result = RunTd4({"catalog", "--csv", "fits.td4", "wrong.td4"}, options);
+  EXPECT_EQ(result.status, 0);
+  const std::string erase = "\r\033[K";
+  EXPECT_EQ(result.out.find("path,size,"), 0u);
+  EXPECT_NE(result.out.find("\rtd4: 0 of 2 designs\033[K" + erase + "fits.td4,"), std::string::npos);
+  EXPECT_NE(result.out.find("\rtd4: 1 of 2 designs\033[K" + erase + "wrong.td4,"), std::string::npos);
+  EXPECT_TRUE(result.out.ends_with(",true\r\n\rtd4: 2 of 2 designs\033[K" + erase)) << result.out;
+}
+
+}  // namespace
