@@ -23,5 +23,9 @@ inline constexpr const char* kWindowStateKey = "Settings/WindowState";
 inline constexpr const char* kPanesKey = "Settings/Panes";
 // Section "Settings", value "StatusBar": 0 hides the status bar; absent shows it.
 inline constexpr const char* kStatusBarKey = "Settings/StatusBar";
+// Section "Settings", value "DesignsFolder": the folder last shown in the
+// Designs panel, opened again at start when the panel was left showing (its
+// place and showing are part of "WindowState").
+inline constexpr const char* kDesignsFolderKey = "Settings/DesignsFolder";
 // The recent files, as "File1", "File2", ... in this section.
 inline constexpr const char* kRecentFileSection = "Recent File List";

@@ -8,6 +8,7 @@
 #include "framework/MessageBox.h"
 #include "shell/AboutDlg.h"
 #include "shell/AppSettings.h"
+#include "shell/DesignsPanel.h"
 #include "shell/FileDropTarget.h"
 #include "shell/MainFrame.h"
 #include "shell/RecentFileList.h"
@@ -29,7 +30,13 @@ bool CDecoderApp::InitInstance(const CCommandLineInfo& commandLine) {
     return false;
   }
   m_pMainWnd->show();
-  new FileDropTarget(*m_pMainWnd, [this](const QString& path) { OpenDocumentFile(path); });
+  // A folder dropped on the window shows in the Designs panel; a file opens as a design.
+  new FileDropTarget(*m_pMainWnd, [this](const QString& path) {
+    if (QFileInfo(path).isDir())
+      m_pMainWnd->GetDesignsPanel().OpenFolder(path);
+    else
+      OpenDocumentFile(path);
+  });
   return true;
 }
 
@@ -55,11 +62,21 @@ void CDecoderApp::CreateMainFrame() {
           [this](bool shown) { m_pSettings->setValue(QString::fromUtf8(kElevationProfileKey), shown ? 1 : 0); });
 
   RestoreWindowLayout(*m_pMainWnd, *m_pSettings);
+  RestoreDesignsPanel();
   connect(m_pMainWnd.get(), &CMainFrame::closing, this, [this] { SaveWindowLayout(*m_pMainWnd, *m_pSettings); });
 
   auto* recentFiles = new RecentFileMenu(m_pMainWnd->FileMenu(), *commands.fileRecentFile, *m_pRecentFileList);
   connect(recentFiles, &RecentFileMenu::fileChosen, this, &CDecoderApp::OnOpenRecentFile);
   connect(m_pMainWnd.get(), &CMainFrame::documentFileChanged, m_pRecentFileList.get(), &RecentFileList::Add);
+}
+
+void CDecoderApp::RestoreDesignsPanel() {
+  DesignsPanel& panel = m_pMainWnd->GetDesignsPanel();
+  const QString folder = m_pSettings->value(QString::fromUtf8(kDesignsFolderKey)).toString();
+  // The layout put the panel back as it was left; showing, it shows its folder again.
+  if (!panel.isHidden() && !folder.isEmpty()) panel.OpenFolder(folder);
+  connect(&panel, &DesignsPanel::folderOpened, this,
+          [this](const QString& opened) { m_pSettings->setValue(QString::fromUtf8(kDesignsFolderKey), opened); });
 }
 
 bool CDecoderApp::ProcessShellCommand(const CCommandLineInfo& commandLine) {

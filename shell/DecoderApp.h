@@ -40,6 +40,8 @@ private:
   // Shows the start-up warning unless it was turned off, and turns it off when asked.
   void ShowStartupWarning();
   void CreateMainFrame();
+  // Shows the Designs panel's last folder again when the panel was left showing.
+  void RestoreDesignsPanel();
   bool ProcessShellCommand(const CCommandLineInfo& commandLine);
   // Opens a file from the recent-file list; one that is gone drops out of it.
   void OnOpenRecentFile(const QString& path);

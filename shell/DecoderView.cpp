@@ -8,8 +8,10 @@
 #include <QUndoStack>
 
 #include "framework/MessageBox.h"
+#include "listing/ElevationFit.h"
 #include "shell/DialogUnits.h"
 #include "shell/ElevationDlg.h"
+#include "shell/FitText.h"
 #include "shell/SegmentListBox.h"
 #include "shell/ViewCommands.h"
 #include "trackfile/DecoderDoc.h"
@@ -82,6 +84,7 @@ void CDecoderView::OnUpdate() {
 void CDecoderView::OnSetElevation() {
   CElevationDlg dialog(window());
   dialog.m_nElevation = m_nStartElevation;
+  if (!m_document.IsEmpty()) dialog.m_strFit = FitText(MeasureElevations(m_document, m_nStartElevation));
   if (dialog.DoModal() != IDOK || dialog.m_nElevation == m_nStartElevation) return;
   m_undoStack.push(new CStartElevationCommand(*this, m_nStartElevation, dialog.m_nElevation));
 }

@@ -33,6 +33,11 @@ CElevationDlg::CElevationDlg(QWidget* parent) : QDialog(parent) {
   m_spinElevation = new UpDownControl(*m_editElevation, this);
   m_spinElevation->setGeometry(editArea.right() + 1 - arrowsWidth, editArea.top(), arrowsWidth, editArea.height());
 
+  m_wndFit = new QLabel(this);
+  m_wndFit->setObjectName(QStringLiteral("Fit"));
+  m_wndFit->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  m_wndFit->setGeometry(units.Rect(7, 41, 172, 8).adjusted(0, 0, widening, 0));
+
   auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
   cancel->setGeometry(units.Rect(7, 49, 50, 14));
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -51,6 +56,7 @@ void CElevationDlg::OnInitDialog() {
   m_spinElevation->SetRange(kMinElevation, kMaxElevation);
   m_spinElevation->SetPos(m_nElevation);
   DoDataExchange(false);
+  m_wndFit->setText(m_strFit);
   m_editElevation->setFocus();
   m_editElevation->selectAll();
 }

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QLineEdit;
 class UpDownControl;
 
@@ -24,6 +25,8 @@ public:
 
   UpDownControl* m_spinElevation;
   int m_nElevation = 0;
+  // Shown under the value: the starting elevations at which the design fits; empty without a design.
+  QString m_strFit;
 
 private:
   void OnInitDialog();
@@ -32,4 +35,5 @@ private:
   bool DoDataExchange(bool saveAndValidate);
 
   QLineEdit* m_editElevation;
+  QLabel* m_wndFit;
 };

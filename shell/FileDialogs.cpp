@@ -27,3 +27,9 @@ std::optional<QString> QtFileDialogs::ChooseFileToSave(QWidget* parent, const Fi
   dialog.setFileMode(QFileDialog::AnyFile);
   return Run(dialog, request);
 }
+
+std::optional<QString> QtFileDialogs::ChooseFolder(QWidget* parent, const FileDialogRequest& request) {
+  const QString folder = QFileDialog::getExistingDirectory(parent, request.title, request.initialName);
+  if (folder.isEmpty()) return std::nullopt;
+  return folder;
+}

@@ -25,6 +25,8 @@ public:
   virtual std::optional<QString> ChooseFileToOpen(QWidget* parent, const FileDialogRequest& request) = 0;
   // A file to write, confirmed by the user when it exists already; nothing when cancelled.
   virtual std::optional<QString> ChooseFileToSave(QWidget* parent, const FileDialogRequest& request) = 0;
+  // An existing folder (request's name filters and suffix do not apply); nothing when cancelled.
+  virtual std::optional<QString> ChooseFolder(QWidget* parent, const FileDialogRequest& request) = 0;
 };
 
 // The desktop's own file dialogs.
@@ -32,4 +34,5 @@ class QtFileDialogs : public IFileDialogs {
 public:
   std::optional<QString> ChooseFileToOpen(QWidget* parent, const FileDialogRequest& request) override;
   std::optional<QString> ChooseFileToSave(QWidget* parent, const FileDialogRequest& request) override;
+  std::optional<QString> ChooseFolder(QWidget* parent, const FileDialogRequest& request) override;
 };

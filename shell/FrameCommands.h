@@ -13,6 +13,7 @@ struct FrameCommands {
 
   QAction* fileNew;
   QAction* fileOpen;
+  QAction* fileOpenFolder;
   QAction* fileSave;
   QAction* fileSaveAs;
   QAction* fileExport;

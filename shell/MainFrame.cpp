@@ -13,6 +13,8 @@
 #include "framework/AppInfo.h"
 #include "listing/ElevationProfile.h"
 #include "shell/DecoderView.h"
+#include "shell/DesignsPanel.h"
+#include "shell/FitText.h"
 #include "shell/FileDialogs.h"
 #include "shell/LockIndicators.h"
 #include "shell/ProfileStrip.h"
@@ -48,9 +50,10 @@ CMainFrame::CMainFrame(IFileDialogs& fileDialogs)
   setCentralWidget(m_pPanes);
   setMinimumSize(kMinWidth, kMinHeight);
   resize(kStartSize);
+  CreateStatusBar();
+  CreateDesignsPanel();
   CreateMenus();
   CreateToolBar();
-  CreateStatusBar();
   RouteCommands();
   LinkProfileStrip();
   UpdateCaption();
@@ -60,7 +63,7 @@ CMainFrame::CMainFrame(IFileDialogs& fileDialogs)
 void CMainFrame::CreateMenus() {
   m_pFileMenu = menuBar()->addMenu(QStringLiteral("&File"));
   m_pFileMenu->addActions(
-      {m_commands.fileNew, m_commands.fileOpen, m_commands.fileSave, m_commands.fileSaveAs, m_commands.fileExport});
+      {m_commands.fileNew, m_commands.fileOpen, m_commands.fileOpenFolder, m_commands.fileSave, m_commands.fileSaveAs, m_commands.fileExport});
   m_pFileMenu->addSeparator();
   m_pFileMenu->addAction(m_commands.fileRecentFile);
   m_pFileMenu->addSeparator();
@@ -72,7 +75,8 @@ void CMainFrame::CreateMenus() {
   edit->addActions({m_commands.editSetElevation, m_commands.editMirrorTrack, m_commands.editReverseTrack});
 
   QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
-  view->addActions({m_commands.viewToolbar, m_commands.viewStatusBar, m_commands.viewElevationProfile});
+  view->addActions({m_commands.viewToolbar, m_commands.viewStatusBar, m_commands.viewElevationProfile,
+                    m_pDesignsPanel->toggleViewAction()});
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->addAction(m_commands.appAbout);
@@ -108,8 +112,22 @@ void CMainFrame::CreateStatusBar() {
   new LockIndicators(*statusBar());
 }
 
+void CMainFrame::CreateDesignsPanel() {
+  m_pDesignsPanel = new DesignsPanel(*statusBar(), this);
+  addDockWidget(Qt::BottomDockWidgetArea, m_pDesignsPanel);
+  m_pDesignsPanel->hide();
+  QAction* toggle = m_pDesignsPanel->toggleViewAction();
+  toggle->setText(QStringLiteral("&Designs Panel"));
+  toggle->setStatusTip(QStringLiteral("Show or hide the Designs panel of a folder"));
+  toggle->setToolTip(QStringLiteral("Toggle Designs Panel"));
+  // The usual open sequence, so the save question comes first.
+  connect(m_pDesignsPanel, &DesignsPanel::designChosen, this,
+          [this](const QString& path) { m_docTemplate.OpenDocumentFile(QFile::encodeName(path).toStdString()); });
+}
+
 void CMainFrame::RouteCommands() {
   connect(m_commands.fileOpen, &QAction::triggered, this, &CMainFrame::OnFileOpen);
+  connect(m_commands.fileOpenFolder, &QAction::triggered, this, &CMainFrame::OnFileOpenFolder);
   connect(m_commands.fileSave, &QAction::triggered, this, &CMainFrame::OnFileSave);
   connect(m_commands.fileSaveAs, &QAction::triggered, this, &CMainFrame::OnFileSaveAs);
   connect(m_commands.appExit, &QAction::triggered, this, &QWidget::close);
@@ -130,7 +148,7 @@ void CMainFrame::RouteCommands() {
 
   // Always available. New stays disabled: the one document is made at start-up.
   // About is routed by the application; without a handler a command stays disabled.
-  for (QAction* command : {m_commands.fileOpen, m_commands.appExit, m_commands.editSetElevation,
+  for (QAction* command : {m_commands.fileOpen, m_commands.fileOpenFolder, m_commands.appExit, m_commands.editSetElevation,
                            m_commands.viewToolbar, m_commands.viewStatusBar, m_commands.viewElevationProfile})
     command->setEnabled(true);
 }
@@ -141,7 +159,9 @@ void CMainFrame::RouteCommands() {
 void CMainFrame::LinkProfileStrip() {
   SegmentListBox& list = *m_pView->m_wndSegmentList;
   connect(m_pView, &CDecoderView::listed, m_pProfileStrip, [this, &list] {
-    m_pProfileStrip->SetProfile(MakeElevationProfile(m_document, m_pView->m_nStartElevation));
+    ElevationProfile profile = MakeElevationProfile(m_document, m_pView->m_nStartElevation);
+    m_pProfileStrip->SetFitText(m_document.m_pData ? FitText(profile.lines, m_pView->m_nStartElevation) : QString());
+    m_pProfileStrip->SetProfile(std::move(profile));
     m_pProfileStrip->SetSelectedLine(list.GetCurSel());
   });
   connect(list.selectionModel(), &QItemSelectionModel::selectionChanged, m_pProfileStrip,
@@ -179,6 +199,12 @@ void CMainFrame::AnnounceDocumentFile() {
 void CMainFrame::OnFileOpen() {
   const std::optional<QString> path = m_fileDialogs.ChooseFileToOpen(this, DesignFileDialog());
   if (path) m_docTemplate.OpenDocumentFile(QFile::encodeName(*path).toStdString());
+}
+
+void CMainFrame::OnFileOpenFolder() {
+  const std::optional<QString> folder =
+      m_fileDialogs.ChooseFolder(this, {QStringLiteral("Open Folder"), {}, {}, m_pDesignsPanel->Folder()});
+  if (folder) m_pDesignsPanel->OpenFolder(*folder);
 }
 
 void CMainFrame::OnFileSave() { m_docTemplate.OnFileSave(); }

@@ -11,6 +11,7 @@
 
 class CDecoderView;
 class CProfileStrip;
+class DesignsPanel;
 class IFileDialogs;
 class QMenu;
 class QSplitter;
@@ -43,8 +44,12 @@ public:
   // The File menu; recent files are listed at the place of Commands().fileRecentFile.
   QMenu& FileMenu() const { return *m_pFileMenu; }
   QToolBar& ToolBar() const { return *m_wndToolBar; }
+  // The dockable panel of a folder's designs; hidden until a folder is opened.
+  DesignsPanel& GetDesignsPanel() const { return *m_pDesignsPanel; }
 
   void OnFileOpen();
+  // Asks for a folder and shows its designs in the Designs panel.
+  void OnFileOpenFolder();
   void OnFileSave();
   void OnFileSaveAs();
 
@@ -65,6 +70,7 @@ private:
   void CreateMenus();
   void CreateToolBar();
   void CreateStatusBar();
+  void CreateDesignsPanel();
   void RouteCommands();
   void LinkProfileStrip();
   void OnDocumentChanged();
@@ -83,6 +89,7 @@ private:
   CDecoderView* m_pView;
   CProfileStrip* m_pProfileStrip;
   QSplitter* m_pPanes;
+  DesignsPanel* m_pDesignsPanel = nullptr;
   QMenu* m_pFileMenu = nullptr;
   QToolBar* m_wndToolBar = nullptr;
 };

@@ -56,6 +56,11 @@ void CProfileStrip::SetSelectedLine(int line) {
   update();
 }
 
+void CProfileStrip::SetFitText(const QString& text) {
+  m_strFit = text;
+  setAccessibleDescription(text);
+}
+
 ProfileLayout CProfileStrip::Layout() const {
   return LayOutProfile(ExtentOf(m_profile), width(), height(), SceneFont(font()));
 }
@@ -84,7 +89,9 @@ bool CProfileStrip::event(QEvent* event) {
   if (event->type() != QEvent::ToolTip) return QWidget::event(event);
   const auto* help = static_cast<QHelpEvent*>(event);
   const int segment = Layout().SegmentAt(help->pos().x());
-  if (segment < 0) {
+  if (segment < 0 && !m_strFit.isEmpty()) {
+    QToolTip::showText(help->globalPos(), m_strFit, this);
+  } else if (segment < 0) {
     QToolTip::hideText();
     event->ignore();
   } else {

@@ -25,6 +25,11 @@ public:
   void SetSelectedLine(int line);
   int GetSelectedLine() const { return m_nSelectedLine; }
 
+  // What the strip tells where the pointer is over no segment: the
+  // starting elevations at which the design fits; empty for nothing.
+  void SetFitText(const QString& text);
+  const QString& FitText() const { return m_strFit; }
+
   // Where the strip draws its plot and segments, at its present size.
   ProfileLayout Layout() const;
   // The listing line drawn at x, or -1 where there is none.
@@ -50,5 +55,6 @@ protected:
 private:
   ElevationProfile m_profile;
   int m_nSelectedLine = -1;
+  QString m_strFit;
   QPixmap m_picture;  // null once it no longer matches the size, profile, selection, palette or font
 };

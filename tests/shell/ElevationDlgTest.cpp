@@ -1,14 +1,18 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
+#include <optional>
 
 #include "shell/ElevationDlg.h"
 #include "tests/shell/ShellFixture.h"
 
 namespace {
-constexpr std::uint8_t kLevel = 0, kUp = 4;
+constexpr std::uint8_t kLevel = 0, kUp = 4, kUpToVertical = 124;
 
 DesignDescription Slope() { return Design({{kLevel}, {kUp}, {kLevel}, {kUp}, {kLevel}}); }
+
+// Climbs of 10 each (Slope up to vertical).
+DesignDescription Climbs(std::size_t count) { return Design(std::vector<SegmentEntry>(count, {kUpToVertical})); }
 
 QLineEdit& Edit(CElevationDlg& dialog) { return *dialog.findChild<QLineEdit*>(); }
 
@@ -34,6 +38,7 @@ private slots:
   void refusesWhatIsNotAnIntegerFrom1To61();
   void cancelChangesNothing();
   void takesDigitsOnlyAndStepsWithinTheRange();
+  void showsTheStartingElevationsAtWhichTheDesignFits();
 };
 
 void ElevationDlgTest::acceptingRelistsFromTheNewElevationAndKeepsTheSelection() {
@@ -153,6 +158,35 @@ void ElevationDlgTest::takesDigitsOnlyAndStepsWithinTheRange() {
 
   QCOMPARE(dialog.DoModal(), IDOK);
   QCOMPARE(dialog.m_nElevation, 2);
+}
+
+void ElevationDlgTest::showsTheStartingElevationsAtWhichTheDesignFits() {
+  const struct {
+    const char* name;
+    std::optional<DesignDescription> design;
+    QString fit;
+  } cases[] = {
+      // Two climbs of 1 reach 3 from 1: the top of 61 allows starts up to 59, from any start shown.
+      {"slope", Slope(), "This design fits with starting elevations 1..59."},
+      // Six climbs of 10 from 1 end at 61 exactly.
+      {"one start", Climbs(6), "This design fits with starting elevation 1."},
+      {"no start", Climbs(7), "This design fits at no starting elevation."},
+      {"no design", std::nullopt, ""},
+  };
+  for (const auto& c : cases) {
+    ShellFixture shell;
+    if (c.design) shell.OpenDesign(*c.design);
+    shell.View().ShowStartElevation(20);
+    QString shown = QStringLiteral("(not shown)");
+    WhenModal<CElevationDlg>([&shown](CElevationDlg& dialog) {
+      shown = dialog.findChild<QLabel*>(QStringLiteral("Fit"))->text();
+      Press(dialog, "Cancel");
+    });
+
+    shell.frame.Commands().editSetElevation->trigger();
+
+    QVERIFY2(shown == c.fit, c.name);
+  }
 }
 
 QTEST_MAIN(ElevationDlgTest)

@@ -179,6 +179,13 @@ void ProfileStripTest::hoveringTellsTheSegmentAndItsLine() {
     QApplication::sendEvent(&Strip(shell), &hover);
     QCOMPARE(QToolTip::text(), c.tip);
   }
+
+  // Away from the segments it tells where the design fits, whatever the start:
+  // the chain lift climbs 4 from the stations, so the top of 61 allows starts up to 57.
+  const QPoint away(1, 1);
+  QHelpEvent hover(QEvent::ToolTip, away, Strip(shell).mapToGlobal(away));
+  QApplication::sendEvent(&Strip(shell), &hover);
+  QCOMPARE(QToolTip::text(), "This design fits with starting elevations 1..57.");
 }
 
 void ProfileStripTest::followsEveryListing() {

@@ -24,6 +24,9 @@ public:
   std::optional<QString> ChooseFileToSave(QWidget*, const FileDialogRequest& request) override {
     return Choose(true, request);
   }
+  std::optional<QString> ChooseFolder(QWidget*, const FileDialogRequest& request) override {
+    return Choose(false, request);
+  }
 
 private:
   std::optional<QString> Choose(bool save, const FileDialogRequest& request) {

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+struct DesignSummary;
+
+// What the Designs panel's icon tells of a design, the first that holds.
+enum class DesignState {
+  Refused,        // it did not load
+  WrongChecksum,  // it loads as the Yes answer loads it
+  OutOfRange,     // some line is too high or too low at every starting elevation
+  Fits,
+};
+
+DesignState StateOf(const DesignSummary& summary);
+
+// The state's icon, one of the style's standard ones, and its words.
+QIcon StateIcon(DesignState state);
+QString StateText(DesignState state);

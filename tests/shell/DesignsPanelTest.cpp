@@ -1,0 +1,262 @@
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QStatusBar>
+#include <QTableView>
+#include <filesystem>
+
+#include "shell/DesignTableModel.h"
+#include "shell/DesignsPanel.h"
+#include "tests/shell/AppFixture.h"
+
+namespace {
+constexpr std::uint8_t kLevel = 0, kUp = 4, kUpSteep = 5, kDown = 10, kLeftCurve = 16, kUpToVertical = 124;
+using Column = DesignTableModel::Column;
+
+// Elevations from starting elevation 1, worked out from the delta of each code
+// (Up steep +4, Down -1, Slope up to vertical +10); the buildable range is 1..61.
+// Three climbs of 4: from 1 up to 13, so it fits from 1 up to 61 - 12 = 49.
+DesignDescription Steep() { return Design({{kUpSteep}, {kUpSteep}, {kUpSteep}}); }
+// Ten falls of 1: down to -9, so it needs a start of at least 1 + 10 = 11.
+DesignDescription Drop() { return Design(std::vector<SegmentEntry>(10, {kDown})); }
+// A climb of 70 cannot fit the range of 60 at any start.
+DesignDescription Tower() {
+  std::vector<SegmentEntry> segments(8, {kUpToVertical});
+  segments.front() = {kLevel};
+  return Design(segments);
+}
+
+// Bytes that are no design at all.
+const std::vector<std::uint8_t> kNoise = {0x13, 0x37, 0xC0, 0xFF, 0xEE, 0x00, 0x42};
+
+// The panel's column as the user reads it, top to bottom.
+QStringList ColumnTexts(DesignsPanel& panel, Column column) {
+  QStringList texts;
+  const QSortFilterProxyModel& proxy = panel.Proxy();
+  for (int row = 0; row < proxy.rowCount(); ++row) texts << proxy.index(row, column).data().toString();
+  return texts;
+}
+
+// A folder of designs beside the fixture's own, so that opening one does not list the other.
+struct DesignFolder {
+  std::string Write(const DesignDescription& design, const std::string& name) {
+    return folder.Write(name, BuildDesignFile(design));
+  }
+  QString Path() const { return QString::fromStdString(folder.Path("")).chopped(1); }
+
+  TempFolder folder;
+};
+
+// Opens the folder in the panel and waits until every design is in.
+void OpenAndWait(DesignsPanel& panel, const QString& folder, int designs) {
+  panel.OpenFolder(folder);
+  QTRY_VERIFY(!panel.IsScanning());
+  QCOMPARE(panel.Model().rowCount(), designs);
+}
+
+int RowOf(DesignsPanel& panel, const QString& fileName) {
+  return ColumnTexts(panel, DesignTableModel::FileName).indexOf(fileName);
+}
+}  // namespace
+
+class DesignsPanelTest : public QObject {
+  Q_OBJECT
+private slots:
+  void showsTheSummaryOfEveryDesign();
+  void sortsNumbersAsNumbersAndFilters();
+  void opensTheChosenDesignAfterTheSaveQuestion();
+  void followsFilesAddedChangedAndRemoved();
+  void scanningCancels();
+  void remembersItsFolderAcrossStarts();
+};
+
+void DesignsPanelTest::showsTheSummaryOfEveryDesign() {
+  ShellFixture shell;
+  DesignFolder designs;
+  designs.Write(Steep(), "steep.td4");
+  designs.Write(Drop(), "drop.TD4");
+  designs.folder.Write("noise.td4", kNoise);
+  designs.folder.Write("notes.txt", kNoise);  // not a design: not listed
+
+  shell.frame.Commands().fileOpenFolder->trigger();  // cancelled
+  QVERIFY(shell.frame.GetDesignsPanel().isHidden());
+  shell.fileDialogs.Answer(designs.Path());
+  shell.frame.Commands().fileOpenFolder->trigger();
+  DesignsPanel& panel = shell.frame.GetDesignsPanel();
+  QVERIFY(!panel.isHidden());
+  QTRY_VERIFY(!panel.IsScanning());
+
+  const auto row = [&panel](const QString& name) {
+    QStringList texts;
+    for (int column = DesignTableModel::Checksum; column <= DesignTableModel::Fits; ++column)
+      texts << panel.Proxy().index(RowOf(panel, name), column).data().toString();
+    return texts;
+  };
+  QCOMPARE(ColumnTexts(panel, DesignTableModel::FileName), QStringList({"drop.TD4", "noise.td4", "steep.td4"}));
+  QCOMPARE(row("steep.td4"), QStringList({"normal", "3", "1", "13", "1..49"}));
+  QCOMPARE(row("drop.TD4"), QStringList({"normal", "10", "-9", "1", "11..61"}));
+  QCOMPARE(row("noise.td4"), QStringList({"", "", "", "", ""}));
+  QVERIFY(!panel.Proxy().index(RowOf(panel, "noise.td4"), DesignTableModel::Message).data().toString().isEmpty());
+  const auto state = [&panel](const QString& name) {
+    return panel.Proxy().index(RowOf(panel, name), DesignTableModel::FileName).data(Qt::ToolTipRole).toString();
+  };
+  QCOMPARE(state("steep.td4"), "Fits");
+  QCOMPARE(state("noise.td4"), "Refused");
+  // Summaries are made on other threads: their messages never reach the window's box.
+  QVERIFY(shell.messages.Texts().empty());
+}
+
+void DesignsPanelTest::sortsNumbersAsNumbersAndFilters() {
+  ShellFixture shell;
+  DesignFolder designs;
+  designs.Write(Steep(), "steep.td4");
+  designs.Write(Drop(), "drop.td4");
+  designs.Write(Tower(), "tower.td4");
+  designs.folder.Write("noise.td4", kNoise);
+  DesignsPanel& panel = shell.frame.GetDesignsPanel();
+  OpenAndWait(panel, designs.Path(), 4);
+
+  // As text "10" would come before "3"; a design without segments comes last.
+  panel.Table().sortByColumn(DesignTableModel::Segments, Qt::AscendingOrder);
+  QCOMPARE(ColumnTexts(panel, DesignTableModel::Segments), QStringList({"3", "8", "10", ""}));
+  panel.Table().sortByColumn(DesignTableModel::Lowest, Qt::AscendingOrder);
+  QCOMPARE(ColumnTexts(panel, DesignTableModel::FileName),
+           QStringList({"drop.td4", "steep.td4", "tower.td4", "noise.td4"}));
+  panel.Table().sortByColumn(DesignTableModel::Fits, Qt::AscendingOrder);
+  QCOMPARE(ColumnTexts(panel, DesignTableModel::Fits), QStringList({"1..49", "11..61", "none", ""}));
+
+  const struct {
+    QString filter;
+    QStringList shown;
+  } cases[] = {
+      {"STEEP", {"steep.td4"}},  // the file name, in any case
+      {"none", {"tower.td4"}},   // the fitting range
+      {"-9", {"drop.td4"}},      // a number
+      {"", {"steep.td4", "drop.td4", "tower.td4", "noise.td4"}},
+  };
+  for (const auto& c : cases) {
+    panel.FilterField().setText(c.filter);
+    QCOMPARE(ColumnTexts(panel, DesignTableModel::FileName), c.shown);
+  }
+}
+
+void DesignsPanelTest::opensTheChosenDesignAfterTheSaveQuestion() {
+  enum class Choice { Enter, DoubleClick };
+  const struct {
+    const char* name;
+    Choice choice;
+    int answer;
+    QString caption;
+  } cases[] = {
+      {"Enter, No", Choice::Enter, IDNO, "steep.td4 - Tivora Track Decoder"},
+      {"double-click, No", Choice::DoubleClick, IDNO, "steep.td4 - Tivora Track Decoder"},
+      {"Enter, Cancel", Choice::Enter, IDCANCEL, "track.td4* - Tivora Track Decoder"},
+  };
+  for (const auto& c : cases) {
+    ShellFixture shell;
+    DesignFolder designs;
+    designs.Write(Drop(), "drop.td4");
+    designs.Write(Steep(), "steep.td4");
+    shell.OpenDesign(Design({{kLevel}, {kLeftCurve}, {kUp}}));
+    shell.frame.Commands().editReverseTrack->trigger();
+    QVERIFY(shell.Activate());
+    DesignsPanel& panel = shell.frame.GetDesignsPanel();
+    OpenAndWait(panel, designs.Path(), 2);
+    QTableView& table = panel.Table();
+    const QModelIndex steep = panel.Proxy().index(RowOf(panel, "steep.td4"), DesignTableModel::Fits);
+    table.setCurrentIndex(steep);
+    shell.messages.Answer(c.answer);
+
+    if (c.choice == Choice::Enter) {
+      QTest::keyClick(&table, Qt::Key_Return);
+    } else {
+      const QPoint at = table.visualRect(steep).center();
+      // As from a real mouse, the double-click follows a first click.
+      QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, at);
+      QTest::mouseDClick(table.viewport(), Qt::LeftButton, {}, at);
+    }
+
+    QVERIFY2(shell.messages.Texts() == std::vector<std::string>{"Save changes to track.td4?"}, c.name);
+    QVERIFY2(ShownCaption(shell.frame) == c.caption, c.name);
+  }
+}
+
+void DesignsPanelTest::followsFilesAddedChangedAndRemoved() {
+  ShellFixture shell;
+  DesignFolder designs;
+  const std::string steep = designs.Write(Steep(), "steep.td4");
+  DesignsPanel& panel = shell.frame.GetDesignsPanel();
+  OpenAndWait(panel, designs.Path(), 1);
+
+  designs.Write(Drop(), "drop.td4");
+  QTRY_COMPARE(ColumnTexts(panel, DesignTableModel::FileName), QStringList({"drop.td4", "steep.td4"}));
+  std::filesystem::remove(steep);
+  QTRY_COMPARE(ColumnTexts(panel, DesignTableModel::FileName), QStringList({"drop.td4"}));
+  designs.Write(Tower(), "drop.td4");
+  QTRY_COMPARE(ColumnTexts(panel, DesignTableModel::Fits), QStringList({"none"}));
+  QCOMPARE(ColumnTexts(panel, DesignTableModel::Segments), QStringList({"8"}));
+}
+
+void DesignsPanelTest::scanningCancels() {
+  ShellFixture shell;
+  DesignFolder many;
+  for (int i = 0; i < 300; ++i) many.Write(Steep(), "many" + std::to_string(i) + ".td4");
+  DesignFolder few;
+  few.Write(Drop(), "drop.td4");
+  QVERIFY(shell.Activate());
+  DesignsPanel& panel = shell.frame.GetDesignsPanel();
+
+  enum class Way { Escape, Button };
+  for (Way way : {Way::Escape, Way::Button}) {
+    panel.OpenFolder(many.Path());
+    QVERIFY(panel.IsScanning());
+    if (way == Way::Escape) {
+      panel.Table().setFocus();
+      QTest::keyClick(&panel.Table(), Qt::Key_Escape);
+    } else {
+      for (QPushButton* button : shell.frame.statusBar()->findChildren<QPushButton*>())
+        if (button->text() == "Cancel") button->click();
+    }
+    QVERIFY(!panel.IsScanning());
+    QTest::qWait(300);
+    QCOMPARE(panel.Model().rowCount(), 0);
+    QVERIFY(panel.Progress().isHidden());
+  }
+
+  // Another folder takes the place of one still being read.
+  panel.OpenFolder(many.Path());
+  panel.OpenFolder(few.Path());
+  QTRY_VERIFY(!panel.IsScanning());
+  QTest::qWait(300);
+  QCOMPARE(ColumnTexts(panel, DesignTableModel::FileName), QStringList({"drop.td4"}));
+}
+
+void DesignsPanelTest::remembersItsFolderAcrossStarts() {
+  AppFixture program;
+  program.TurnWarningOff();
+  DesignFolder designs;
+  designs.Write(Steep(), "steep.td4");
+  program.Start();
+  QVERIFY(program.Frame().GetDesignsPanel().isHidden());
+  program.Frame().addDockWidget(Qt::LeftDockWidgetArea, &program.Frame().GetDesignsPanel());
+  program.Frame().GetDesignsPanel().OpenFolder(designs.Path());
+  program.Frame().close();
+
+  program.Start();
+  DesignsPanel& panel = program.Frame().GetDesignsPanel();
+  QVERIFY(!panel.isHidden());
+  QCOMPARE(program.Frame().dockWidgetArea(&panel), Qt::LeftDockWidgetArea);
+  QCOMPARE(panel.Folder(), designs.Path());
+  QTRY_COMPARE(panel.Model().rowCount(), 1);
+
+  // Hidden, it stays hidden and reads nothing at the next start.
+  panel.toggleViewAction()->trigger();
+  program.Frame().close();
+  program.Start();
+  QVERIFY(program.Frame().GetDesignsPanel().isHidden());
+  QVERIFY(!program.Frame().GetDesignsPanel().IsScanning());
+  QCOMPARE(program.Frame().GetDesignsPanel().Model().rowCount(), 0);
+}
+
+QTEST_MAIN(DesignsPanelTest)
+#include "DesignsPanelTest.moc"
