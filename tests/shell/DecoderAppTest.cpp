@@ -3,6 +3,8 @@
 #include <QPushButton>
 
 #include "shell/AboutDlg.h"
+#include "shell/DesignTableModel.h"
+#include "shell/DesignsPanel.h"
 #include "tests/shell/AppFixture.h"
 #include "vocabulary/SegmentCodes.h"
 
@@ -53,6 +55,7 @@ private slots:
   void onlyOkWithTheBoxCheckedTurnsTheWarningOff();
   void carriesOutTheCommandLine();
   void opensADroppedDesignLikeFileOpen();
+  void showsADroppedFolderInTheDesignsPanel();
   void aboutShowsTheIconAndTheVersion();
 };
 
@@ -172,6 +175,25 @@ void DecoderAppTest::opensADroppedDesignLikeFileOpen() {
   QTRY_COMPARE(ShownCaption(program.Frame()), "dropped.td4 - Tivora Track Decoder");
   QCOMPARE(program.messages.Texts(), std::vector<std::string>({"Save changes to first.td4?"}));
   QCOMPARE(program.ListedLines(), 3);
+}
+
+void DecoderAppTest::showsADroppedFolderInTheDesignsPanel() {
+  AppFixture program;
+  program.TurnWarningOff();
+  program.Start();
+  TempFolder designs;
+  designs.Write("hill.td4", BuildDesignFile(Hill()));
+  QMimeData dropped;
+  dropped.setUrls({QUrl::fromLocalFile(QString::fromStdString(designs.Path("")))});
+
+  QVERIFY(Drop(program.Frame(), dropped));
+
+  DesignsPanel& panel = program.Frame().GetDesignsPanel();
+  QTRY_VERIFY(!panel.isHidden());
+  QTRY_COMPARE(panel.Model().rowCount(), 1);
+  // The design in the window stays as it was.
+  QCOMPARE(ShownCaption(program.Frame()), "Untitled - Tivora Track Decoder");
+  QVERIFY(program.messages.Texts().empty());
 }
 
 void DecoderAppTest::aboutShowsTheIconAndTheVersion() {
