@@ -110,7 +110,10 @@ void DesignsPanel::Scan(KnownDesigns known) {
   });
   connect(m_pScan, &FolderScan::summarised, this, [this](std::vector<ScannedDesign>& batch, qsizetype done) {
     WatchFiles(batch);
+    const bool first = m_pModel->rowCount() == 0;
     m_pModel->Put(std::move(batch));
+    // The columns take the width of the first rows; the view measures only those it shows.
+    if (first) m_pTable->resizeColumnsToContents();
     ShowProgress(done);
   });
   connect(m_pScan, &FolderScan::finished, this, &DesignsPanel::EndScan);
