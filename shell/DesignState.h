@@ -2,6 +2,7 @@
 
 #include <QIcon>
 #include <QString>
+#include <cstddef>
 
 struct DesignSummary;
 
@@ -12,6 +13,7 @@ enum class DesignState {
   OutOfRange,     // some line is too high or too low at every starting elevation
   Fits,
 };
+inline constexpr std::size_t kDesignStates = 4;
 
 DesignState StateOf(const DesignSummary& summary);
 

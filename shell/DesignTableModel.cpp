@@ -4,11 +4,9 @@
 #include <algorithm>
 #include <limits>
 
-#include "shell/DesignState.h"
-
 namespace {
 
-const char* const kHeadings[] = {"File",  "Edition", "Checksum", "Segments",       "Lowest",     "Highest", "Fits",
+const char* const kHeadings[] = {"File",      "Edition", "Checksum",       "Segments",   "Lowest",  "Highest", "Fits",
                                  "Ride type", "Vehicle", "Operating mode", "Chain lift", "Reverse", "Message"};
 static_assert(std::size(kHeadings) == DesignTableModel::ColumnCount);
 
@@ -48,19 +46,17 @@ QString ReverseText(const DesignSummary& summary) {
   return summary.openCircuit ? QStringLiteral("asks first") : QStringLiteral("yes");
 }
 
-QVariant Number(const std::optional<std::int64_t>& value) {
-  return value ? QVariant(qlonglong(*value)) : QVariant();
-}
+QVariant Number(const std::optional<std::int64_t>& value) { return value ? QVariant(qlonglong(*value)) : QVariant(); }
 
 bool ByPath(const ScannedDesign& design, const std::string& path) { return design.summary.path < path; }
 
 }  // namespace
 
-DesignTableModel::DesignTableModel(QObject* parent) : QAbstractTableModel(parent) {}
-
-int DesignTableModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : int(m_rows.size());
+DesignTableModel::DesignTableModel(QObject* parent) : QAbstractTableModel(parent) {
+  for (std::size_t state = 0; state < kDesignStates; ++state) m_stateIcons[state] = StateIcon(DesignState(state));
 }
+
+int DesignTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(m_rows.size()); }
 
 int DesignTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
 
@@ -73,7 +69,7 @@ QVariant DesignTableModel::data(const QModelIndex& index, int role) const {
     case kSortRole:
       return SortKey(summary, index.column());
     case Qt::DecorationRole:
-      if (index.column() == FileName) return StateIcon(StateOf(summary));
+      if (index.column() == FileName) return m_stateIcons[std::size_t(StateOf(summary))];
       return {};
     case Qt::ToolTipRole:
       if (index.column() == FileName) return StateText(StateOf(summary));
@@ -144,7 +140,8 @@ std::vector<ScannedDesign>::iterator DesignTableModel::Find(const std::string& p
 void DesignTableModel::Put(std::vector<ScannedDesign>&& designs) {
   // A folder's first scan comes in path order after every row: one insertion for all.
   if (!designs.empty() && (m_rows.empty() || m_rows.back().summary.path < designs.front().summary.path) &&
-      std::ranges::is_sorted(designs, {}, [](const ScannedDesign& d) -> const std::string& { return d.summary.path; })) {
+      std::ranges::is_sorted(designs, {},
+                             [](const ScannedDesign& d) -> const std::string& { return d.summary.path; })) {
     beginInsertRows({}, rowCount(), rowCount() + int(designs.size()) - 1);
     std::ranges::move(designs, std::back_inserter(m_rows));
     endInsertRows();

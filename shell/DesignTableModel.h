@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QIcon>
+#include <array>
 #include <vector>
 
+#include "shell/DesignState.h"
 #include "shell/ScannedDesign.h"
 
 // The designs of the Designs panel, one row each, kept in path order; a proxy
@@ -43,6 +46,8 @@ public:
   // Drops the rows of these paths (sorted or not); paths not shown are ignored.
   void Remove(const std::vector<std::string>& paths);
   void Clear();
+  // Makes room for more rows at once, so that a large folder's rows are not moved again and again.
+  void Reserve(std::size_t more) { m_rows.reserve(m_rows.size() + more); }
 
   // The file of a row.
   const std::string& PathAt(int row) const { return m_rows[std::size_t(row)].summary.path; }
@@ -55,4 +60,6 @@ private:
   std::vector<ScannedDesign>::iterator Find(const std::string& path);
 
   std::vector<ScannedDesign> m_rows;
+  // A style makes a new icon each time it is asked: one of each, made once.
+  std::array<QIcon, kDesignStates> m_stateIcons;
 };

@@ -17,10 +17,15 @@
 
 namespace {
 constexpr int kQuietMilliseconds = 200;
+constexpr int kMeasuredRows = 24;
 // A file written over in place tells its own watch, not its folder's. The
 // system keeps a watch per file, so only this many designs are watched one by
 // one; the others are looked at again whenever the folder itself changes.
 constexpr qsizetype kWatchedFilesAtMost = 2000;
+// Each new watch costs a look at the file: they are added a few at a time, so
+// that the window stays responsive.
+constexpr qsizetype kWatchedPerBatch = 128;
+constexpr int kWatchPauseMilliseconds = 10;
 }  // namespace
 
 DesignsPanel::DesignsPanel(QStatusBar& statusBar, QWidget* parent)
@@ -50,6 +55,9 @@ DesignsPanel::DesignsPanel(QStatusBar& statusBar, QWidget* parent)
   m_pTable->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   m_pTable->verticalHeader()->setDefaultSectionSize(m_pTable->fontMetrics().height() + 6);
   m_pTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  // Measuring a column's widest text is costly: a few rows tell enough.
+  m_pTable->horizontalHeader()->setResizeContentsPrecision(kMeasuredRows);
+  m_pTable->verticalHeader()->setResizeContentsPrecision(kMeasuredRows);
   m_pTable->horizontalHeader()->setStretchLastSection(true);
   connect(m_pTable, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
     const QString path = QFile::decodeName(m_pModel->PathAt(m_pProxy->mapToSource(index).row()).c_str());
@@ -81,6 +89,9 @@ DesignsPanel::DesignsPanel(QStatusBar& statusBar, QWidget* parent)
   connect(&m_watcher, &QFileSystemWatcher::directoryChanged, &m_rescan, qOverload<>(&QTimer::start));
   connect(&m_watcher, &QFileSystemWatcher::fileChanged, &m_rescan, qOverload<>(&QTimer::start));
   connect(&m_rescan, &QTimer::timeout, this, [this] { Scan(m_pModel->Known()); });
+  m_watchSome.setSingleShot(true);
+  m_watchSome.setInterval(kWatchPauseMilliseconds);
+  connect(&m_watchSome, &QTimer::timeout, this, &DesignsPanel::WatchSome);
 }
 
 DesignsPanel::~DesignsPanel() { delete m_pScan; }
@@ -90,6 +101,7 @@ void DesignsPanel::OpenFolder(const QString& folder) {
   m_rescan.stop();
   for (const QStringList& watched : {m_watcher.directories(), m_watcher.files()})
     if (!watched.isEmpty()) m_watcher.removePaths(watched);
+  m_unwatched.clear();
   m_strFolder = folder;
   m_pModel->Clear();
   m_watcher.addPath(folder);
@@ -105,6 +117,7 @@ void DesignsPanel::Scan(KnownDesigns known) {
   m_pScan = new FolderScan(m_strFolder, std::move(known));
   connect(m_pScan, &FolderScan::listed, this, [this](const std::vector<std::string>& gone, qsizetype total) {
     m_pModel->Remove(gone);
+    m_pModel->Reserve(std::size_t(total));
     m_nScanTotal = total;
     ShowProgress(0);
   });
@@ -120,14 +133,20 @@ void DesignsPanel::Scan(KnownDesigns known) {
 }
 
 void DesignsPanel::WatchFiles(const std::vector<ScannedDesign>& designs) {
+  qsizetype room = kWatchedFilesAtMost - m_watcher.files().size() - m_unwatched.size();
+  for (auto design = designs.begin(); design != designs.end() && room > 0; ++design, --room)
+    m_unwatched << QFile::decodeName(design->summary.path.c_str());
+  if (!m_unwatched.isEmpty()) m_watchSome.start();
+}
+
+void DesignsPanel::WatchSome() {
   const QStringList watched = m_watcher.files();
-  if (watched.size() >= kWatchedFilesAtMost) return;
   const QSet<QString> known(watched.begin(), watched.end());
   QStringList paths;
-  for (const ScannedDesign& design : designs)
-    if (const QString path = QFile::decodeName(design.summary.path.c_str()); !known.contains(path)) paths << path;
-  paths.resize(std::min(paths.size(), kWatchedFilesAtMost - watched.size()));
+  while (!m_unwatched.isEmpty() && paths.size() < kWatchedPerBatch)
+    if (QString path = m_unwatched.takeFirst(); !known.contains(path)) paths << std::move(path);
   if (!paths.isEmpty()) m_watcher.addPaths(paths);
+  if (!m_unwatched.isEmpty()) m_watchSome.start();
 }
 
 void DesignsPanel::ShowProgress(qsizetype done) {

@@ -56,6 +56,7 @@ private:
   void EndScan();
   // Watches the files of new rows too, up to a limit, for changes written in place.
   void WatchFiles(const std::vector<ScannedDesign>& designs);
+  void WatchSome();
   void ShowProgress(qsizetype done);
 
   QString m_strFolder;
@@ -70,4 +71,6 @@ private:
   QFileSystemWatcher m_watcher;
   // A copy or an unpacked archive changes the folder many times in a row: it is read again once it is quiet.
   QTimer m_rescan;
+  QStringList m_unwatched;  // files of rows to be watched
+  QTimer m_watchSome;
 };

@@ -1,6 +1,5 @@
 #include "shell/FolderScan.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QThread>
 #include <algorithm>
@@ -10,10 +9,11 @@
 
 namespace {
 
-// A batch goes to the window once it holds this many designs or has waited
-// this long: small enough for the window to take it between two user inputs.
-constexpr std::size_t kBatchDesigns = 256;
-constexpr qint64 kBatchMilliseconds = 30;
+// The window takes a batch this often, at most this many designs at a time:
+// small enough that it takes them in a few milliseconds. The workers wait
+// while that many are still untaken.
+constexpr int kTakeMilliseconds = 15;
+constexpr std::size_t kLargestBatch = 2048;
 
 FileStamp StampOf(const std::string& path) {
   std::error_code error;
@@ -21,16 +21,19 @@ FileStamp StampOf(const std::string& path) {
   FileStamp stamp;
   if (!error) stamp.size = size;
   const auto modified = std::filesystem::last_write_time(path, error);
-  if (!error) stamp.modified = std::chrono::duration_cast<std::chrono::nanoseconds>(modified.time_since_epoch()).count();
+  if (!error)
+    stamp.modified = std::chrono::duration_cast<std::chrono::nanoseconds>(modified.time_since_epoch()).count();
   return stamp;
 }
 
 }  // namespace
 
 FolderScan::FolderScan(const QString& folder, KnownDesigns known, QObject* parent) : QObject(parent) {
-  m_pThread.reset(QThread::create([this, path = QFile::encodeName(folder).toStdString(), known = std::move(known)] {
-    Run(path, known);
-  }));
+  m_take.setInterval(kTakeMilliseconds);
+  connect(&m_take, &QTimer::timeout, this, &FolderScan::TakeFound);
+  m_take.start();
+  m_pThread.reset(QThread::create(
+      [this, path = QFile::encodeName(folder).toStdString(), known = std::move(known)] { Run(path, known); }));
   m_pThread->start();
 }
 
@@ -56,28 +59,43 @@ void FolderScan::Run(const std::string& folder, const KnownDesigns& known) {
     stamps.push_back(stamp);
   }
   for (; old != known.end(); ++old) gone.push_back(old->first);
+  {
+    const std::lock_guard lock(m_mutex);
+    m_found.listing.emplace(std::move(gone), qsizetype(changed.size()));
+  }
 
-  const auto total = qsizetype(changed.size());
-  QMetaObject::invokeMethod(this, [this, gone = std::move(gone), total] { emit listed(gone, total); });
-
-  std::vector<ScannedDesign> batch;
-  qsizetype done = 0;
-  QElapsedTimer sinceDelivery;
-  sinceDelivery.start();
+  std::size_t done = 0;
   SummariseInOrder(
       changed, 0,
       [&](DesignSummary&& summary) {
-        batch.push_back({std::move(summary), stamps[std::size_t(done++)]});
-        if (batch.size() < kBatchDesigns && !sinceDelivery.hasExpired(kBatchMilliseconds)) return;
-        Deliver(std::exchange(batch, {}), done);
-        sinceDelivery.restart();
+        std::unique_lock lock(m_mutex);
+        while (m_found.designs.size() >= kLargestBatch && !m_cancel) {
+          lock.unlock();
+          QThread::msleep(1);
+          lock.lock();
+        }
+        m_found.designs.push_back({std::move(summary), stamps[done++]});
+        m_found.done = qsizetype(done);
       },
       &m_cancel);
-  if (m_cancel) return;
-  Deliver(std::move(batch), done);
-  QMetaObject::invokeMethod(this, [this] { emit finished(); });
+  const std::lock_guard lock(m_mutex);
+  m_found.finished = true;
 }
 
-void FolderScan::Deliver(std::vector<ScannedDesign>&& batch, qsizetype done) {
-  QMetaObject::invokeMethod(this, [this, batch = std::move(batch), done]() mutable { emit summarised(batch, done); });
+void FolderScan::TakeFound() {
+  Found found;
+  {
+    const std::lock_guard lock(m_mutex);
+    found.listing = std::exchange(m_found.listing, std::nullopt);
+    found.designs = std::move(m_found.designs);
+    m_found.designs.clear();
+    found.done = m_found.done;
+    found.finished = m_found.finished;
+  }
+  if (found.listing) emit listed(found.listing->first, found.listing->second);
+  if (!found.designs.empty()) emit summarised(found.designs, found.done);
+  if (found.finished) {
+    m_take.stop();
+    emit finished();
+  }
 }

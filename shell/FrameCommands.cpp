@@ -27,8 +27,8 @@ QAction* MakeStackCommand(QAction* command, const char* prompt, QList<QKeySequen
 FrameCommands::FrameCommands(QObject* owner, QUndoStack& undoStack)
     : fileNew(MakeCommand(owner, "&New", "Create a new document", "New", QKeySequence(Qt::CTRL | Qt::Key_N))),
       fileOpen(MakeCommand(owner, "&Open...", "Open an existing document", "Open", QKeySequence(Qt::CTRL | Qt::Key_O))),
-      fileOpenFolder(MakeCommand(owner, "Open &Folder...", "Show the designs of a folder in the Designs panel",
-                                 "Open Folder")),
+      fileOpenFolder(
+          MakeCommand(owner, "Open &Folder...", "Show the designs of a folder in the Designs panel", "Open Folder")),
       fileSave(MakeCommand(owner, "&Save", "Save the active document", "Save", QKeySequence(Qt::CTRL | Qt::Key_S))),
       fileSaveAs(MakeCommand(owner, "Save &As...", "Save the active document with a new name", "Save As",
                              QKeySequence(Qt::CTRL | Qt::Key_A))),

@@ -62,8 +62,8 @@ CMainFrame::CMainFrame(IFileDialogs& fileDialogs)
 
 void CMainFrame::CreateMenus() {
   m_pFileMenu = menuBar()->addMenu(QStringLiteral("&File"));
-  m_pFileMenu->addActions(
-      {m_commands.fileNew, m_commands.fileOpen, m_commands.fileOpenFolder, m_commands.fileSave, m_commands.fileSaveAs, m_commands.fileExport});
+  m_pFileMenu->addActions({m_commands.fileNew, m_commands.fileOpen, m_commands.fileOpenFolder, m_commands.fileSave,
+                           m_commands.fileSaveAs, m_commands.fileExport});
   m_pFileMenu->addSeparator();
   m_pFileMenu->addAction(m_commands.fileRecentFile);
   m_pFileMenu->addSeparator();
@@ -148,8 +148,9 @@ void CMainFrame::RouteCommands() {
 
   // Always available. New stays disabled: the one document is made at start-up.
   // About is routed by the application; without a handler a command stays disabled.
-  for (QAction* command : {m_commands.fileOpen, m_commands.fileOpenFolder, m_commands.appExit, m_commands.editSetElevation,
-                           m_commands.viewToolbar, m_commands.viewStatusBar, m_commands.viewElevationProfile})
+  for (QAction* command :
+       {m_commands.fileOpen, m_commands.fileOpenFolder, m_commands.appExit, m_commands.editSetElevation,
+        m_commands.viewToolbar, m_commands.viewStatusBar, m_commands.viewElevationProfile})
     command->setEnabled(true);
 }
 

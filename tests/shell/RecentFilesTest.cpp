@@ -73,7 +73,8 @@ private slots:
 void RecentFilesTest::keepsTheLastFourMostRecentFirstAcrossRuns() {
   RecentFixture program;
   QCOMPARE(program.FileMenu(),
-           QStringList({"&New", "&Open...", "&Save", "Save &As...", "&Export ....", "|", "Recent File", "|", "E&xit"}));
+           QStringList({"&New", "&Open...", "Open &Folder...", "&Save", "Save &As...", "&Export ....", "|",
+                        "Recent File", "|", "E&xit"}));
   QVERIFY(!program.Placeholder()->isEnabled());
 
   const QStringList paths = {program.Write("a.td4"), program.Write("b.td4"), program.Write("c.td4"),
@@ -88,7 +89,7 @@ void RecentFilesTest::keepsTheLastFourMostRecentFirstAcrossRuns() {
   QCOMPARE(program.Offered(), expected);
   QCOMPARE(program.Stored(), expected);
   const QStringList menu = program.FileMenu();
-  QCOMPARE(menu.mid(5), QStringList({"|", "&1 " + QDir::toNativeSeparators(paths[2]),
+  QCOMPARE(menu.mid(6), QStringList({"|", "&1 " + QDir::toNativeSeparators(paths[2]),
                                      "&2 /.../very-long-folder-name/designs/R&&D.td4",
                                      "&3 " + QDir::toNativeSeparators(paths[3]),
                                      "&4 " + QDir::toNativeSeparators(paths[1]), "|", "E&xit"}));
