@@ -1,9 +1,16 @@
 // Prints one table of every benchmark figure beside the bound it is held to,
-// with their ratio and whether the target holds. Reads the benchmarks' JSON
-// (the "min" aggregate of each) and figures measured from the outside, given
-// as NAME=VALUE arguments. Exits 1 when a target does not hold.
+// with their ratio and whether the target holds. A figure and its bound are
+// measured alternately; the table shows the median of each and the median of
+// the pairs' ratios. Figures held to a fixed limit show the fastest run's time
+// and the largest run's memory. Reads the benchmarks' JSON (the "median"
+// aggregates of their counters), a folder of timed runs of the programs (one
+// file per command, one line "SECONDS MEGABYTES" per run, line i of every file
+// from the same round), and figures given as NAME=VALUE arguments. Exits 1
+// when a target does not hold.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <string>
@@ -13,203 +20,213 @@
 
 namespace {
 
-struct Run {
-  double ms = 0;  // processor time
-  std::map<std::string, double> counters;
+[[noreturn]] void Fail(const std::string& message) {
+  std::fprintf(stderr, "bench_report: %s\n", message.c_str());
+  std::exit(EXIT_FAILURE);
+}
+
+template <class Map>
+const typename Map::mapped_type& Find(const Map& map, const std::string& name) {
+  const auto found = map.find(name);
+  if (found == map.end()) Fail("no figure " + name);
+  return found->second;
+}
+
+// The middle value; for an even count, the mean of the two middle ones.
+double Median(std::vector<double> values) {
+  if (values.empty()) Fail("no values for a median");
+  std::sort(values.begin(), values.end());
+  const std::size_t half = values.size() / 2;
+  return values.size() % 2 ? values[half] : (values[half - 1] + values[half]) / 2;
+}
+
+// The medians of a figure, its bound and their ratio over pairs measured alternately.
+struct Pair {
+  double figure;
+  double bound;
+  double ratio;
 };
 
-using Runs = std::map<std::string, Run>;
-using Figures = std::map<std::string, double>;
-
-double Milliseconds(double time, const std::string& unit) {
-  if (unit == "ns") return time / 1e6;
-  if (unit == "us") return time / 1e3;
-  if (unit == "s") return time * 1e3;
-  return time;
-}
-
-Runs ReadRuns(const char* path) {
+// The benchmarks' pairs by run name, without the "/iterations:1" they all carry.
+std::map<std::string, Pair> ReadPairs(const char* path) {
   std::ifstream in(path);
   const nlohmann::json results = nlohmann::json::parse(in);
-  Runs runs;
+  std::map<std::string, Pair> pairs;
   for (const nlohmann::json& entry : results.at("benchmarks")) {
-    if (entry.value("aggregate_name", "") != "min") continue;
-    Run& run = runs[entry.at("run_name").get<std::string>()];
-    run.ms = Milliseconds(entry.at("cpu_time").get<double>(), entry.at("time_unit").get<std::string>());
-    for (const auto& [key, value] : entry.items())
-      if (value.is_number() && key != "cpu_time" && key != "real_time") run.counters[key] = value.get<double>();
+    if (entry.value("aggregate_name", "") != "median") continue;
+    const std::string name = entry.at("run_name").get<std::string>();
+    pairs[name.substr(0, name.find("/iterations:"))] = {
+        entry.at("figure_ms").get<double>(), entry.at("bound_ms").get<double>(), entry.at("ratio").get<double>()};
   }
-  return runs;
+  return pairs;
 }
+
+// One run of a program, timed from the outside.
+struct Run {
+  double seconds;
+  double megabytes;  // peak resident size
+};
+
+class Timings {
+public:
+  explicit Timings(const std::filesystem::path& folder) {
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+      std::ifstream in(entry.path());
+      std::vector<Run>& runs = m_runs[entry.path().filename().string()];
+      for (Run run; in >> run.seconds >> run.megabytes;) runs.push_back(run);
+    }
+  }
+
+  double Fastest(const std::string& command) const {
+    const std::vector<Run>& runs = Runs(command);
+    return std::min_element(runs.begin(), runs.end(), [](const Run& a, const Run& b) { return a.seconds < b.seconds; })
+        ->seconds;
+  }
+
+  double Largest(const std::string& command) const {
+    const std::vector<Run>& runs = Runs(command);
+    return std::max_element(runs.begin(), runs.end(),
+                            [](const Run& a, const Run& b) { return a.megabytes < b.megabytes; })
+        ->megabytes;
+  }
+
+  // The medians of two commands timed alternately, and of the ratios of their runs in the same round.
+  Pair Alternated(const std::string& figure, const std::string& bound) const {
+    const std::vector<Run>& figures = Runs(figure);
+    const std::vector<Run>& bounds = Runs(bound);
+    if (figures.size() != bounds.size()) Fail(figure + " and " + bound + " were not run alternately");
+    std::vector<double> figureSeconds, boundSeconds, ratios;
+    for (std::size_t i = 0; i < figures.size(); ++i) {
+      figureSeconds.push_back(figures[i].seconds);
+      boundSeconds.push_back(bounds[i].seconds);
+      ratios.push_back(figures[i].seconds / bounds[i].seconds);
+    }
+    return {Median(figureSeconds), Median(boundSeconds), Median(ratios)};
+  }
+
+private:
+  const std::vector<Run>& Runs(const std::string& command) const { return Find(m_runs, command); }
+
+  std::map<std::string, std::vector<Run>> m_runs;
+};
+
+using Figures = std::map<std::string, double>;
 
 Figures ReadFigures(int argc, char* argv[]) {
   Figures figures;
-  for (int i = 2; i < argc; ++i) {
+  for (int i = 3; i < argc; ++i) {
     const std::string argument = argv[i];
     const std::size_t equals = argument.find('=');
-    if (equals != std::string::npos) figures[argument.substr(0, equals)] = std::stod(argument.substr(equals + 1));
+    if (equals == std::string::npos) Fail("not NAME=VALUE: " + argument);
+    figures[argument.substr(0, equals)] = std::stod(argument.substr(equals + 1));
   }
   return figures;
 }
 
-const Run& Find(const Runs& runs, const std::string& name) {
-  const auto found = runs.find(name);
-  if (found == runs.end()) {
-    std::fprintf(stderr, "no result for %s\n", name.c_str());
-    std::exit(EXIT_FAILURE);
-  }
-  return found->second;
-}
-
-double Figure(const Figures& figures, const std::string& name) {
-  const auto found = figures.find(name);
-  if (found == figures.end()) {
-    std::fprintf(stderr, "no figure %s\n", name.c_str());
-    std::exit(EXIT_FAILURE);
-  }
-  return found->second;
-}
-
-// One line of the table: what was measured, what it is held to, and the largest ratio allowed.
+// One line of the table: what was measured, what it is held to, their ratio and its target.
 struct Row {
   std::string figure;
   double measured;
   std::string unit;
   std::string against;
   double bound;
-  double target;  // 0: no target, shown for information
+  double ratio;
+  double target = 0;     // 0: no target, shown for information
+  bool atLeast = false;  // the ratio must reach the target rather than stay within it
+
+  bool Holds() const { return target == 0 || (atLeast ? ratio >= target : ratio <= target); }
 };
 
-class Table {
-public:
-  explicit Table(const Runs& runs) : m_runs(runs) {}
-
-  // A bound measured per byte, scaled to the bytes a figure covers.
-  double PerByte(const std::string& bound, const std::string& run, const std::string& counter) const {
-    const Run& reference = Find(m_runs, bound);
-    return reference.ms / reference.counters.at("bytes") * Find(m_runs, run).counters.at(counter);
-  }
-
-  double Ms(const std::string& run) const { return Find(m_runs, run).ms; }
-  double Counter(const std::string& run, const std::string& counter) const {
-    return Find(m_runs, run).counters.at(counter);
-  }
-
-  void Add(Row row) { m_rows.push_back(std::move(row)); }
-
-  // Prints the rows; returns whether every target holds.
-  bool Print() const {
-    std::printf("%-42s %12s  %-38s %12s %7s %7s  %s\n", "Figure", "Measured", "Bound", "", "Ratio", "Target", "Holds");
-    bool allHold = true;
-    for (const Row& row : m_rows) {
-      if (row.against.empty()) {
-        std::printf("%-42s %9.3f %-2s  (a bound)\n", row.figure.c_str(), row.measured, row.unit.c_str());
-        continue;
-      }
-      const double ratio = row.measured / row.bound;
-      const bool holds = row.target == 0 || ratio <= row.target;
-      allHold = allHold && holds;
-      char target[16] = "-";
-      if (row.target > 0) std::snprintf(target, sizeof target, "%.2fx", row.target);
-      std::printf("%-42s %9.3f %-2s  %-38s %9.3f %-2s %6.2fx %7s  %s\n", row.figure.c_str(), row.measured,
-                  row.unit.c_str(), row.against.c_str(), row.bound, row.unit.c_str(), ratio, target,
-                  row.target == 0 ? "-" : holds ? "yes" : "NO");
-    }
-    return allHold;
-  }
-
-private:
-  const Runs& m_runs;
-  std::vector<Row> m_rows;
-};
-
-void AddBounds(Table& table) {
-  const char* const bounds[][2] = {{"ChecksumChainBound", "checksum chain (add, rotate), 8 MiB"},
-                                   {"MemsetBound", "memset, 8 MiB"},
-                                   {"MemcpyBound", "memcpy, 8 MiB"},
-                                   {"ReadBound", "one read of every byte, 8 MiB"},
-                                   {"FormatBound/1000000/iterations:1", "one snprintf per line, 1M segments"}};
-  for (const auto& [run, figure] : bounds) table.Add({figure, table.Ms(run), "ms", "", 0, 0});
+Row PairRow(const std::string& figure, const Pair& pair, const std::string& unit, const std::string& against,
+            double target = 0) {
+  return {figure, pair.figure, unit, against, pair.bound, pair.ratio, target};
 }
 
-// The benchmarks' three kinds of design, by the name of their runs.
-struct DesignKind {
-  const char* run;
-  const char* label;
-};
-constexpr DesignKind kKinds[] = {{"literal", "literal-heavy"}, {"runs", "run-heavy"}, {"mixed", "mixed"}};
-
-void AddCodec(Table& table) {
-  table.Add({"ChecksumStep loop, 8 MiB", table.Ms("ChecksumStepLoop"), "ms", "checksum chain, same bytes",
-             table.PerByte("ChecksumChainBound", "ChecksumStepLoop", "bytes"), 1.35});
-  for (const DesignKind& kind : kKinds) {
-    const std::string run = std::string("Unpack/") + kind.run;
-    const std::string figure = std::string("unpack ") + kind.label + " 8 MiB";
-    // Repeat runs write many bytes from few: memset bounds them, the checksum chain the others.
-    if (kind.run == std::string("runs"))
-      table.Add({figure, table.Ms(run), "ms", "memset of the unpacked bytes",
-                 table.PerByte("MemsetBound", run, "unpacked_bytes"), 2.0});
-    else
-      table.Add({figure, table.Ms(run), "ms", "checksum chain over the body",
-                 table.PerByte("ChecksumChainBound", run, "body_bytes"),
-                 kind.run == std::string("literal") ? 1.5 : 0});
-  }
-  for (const DesignKind& kind : kKinds) {
-    const std::string run = std::string("Pack/") + kind.run;
-    table.Add({std::string("pack ") + kind.label + " 8 MiB", table.Ms(run), "ms", "checksum chain over bytes written",
-               table.PerByte("ChecksumChainBound", run, "body_bytes"), 2.5});
-  }
-  // Finding where runs end means reading every byte, which for long runs costs
-  // more than writing their few bytes.
-  table.Add({"pack run-heavy 8 MiB", table.Ms("Pack/runs"), "ms", "one read of every byte",
-             table.PerByte("ReadBound", "Pack/runs", "unpacked_bytes"), 0});
+Row LimitRow(const std::string& figure, double measured, const std::string& unit, double limit) {
+  return {figure, measured, unit, "limit", limit, measured / limit, 1.0};
 }
 
-void AddListing(Table& table) {
-  const std::string million = "ListFile/1000000/iterations:1";
-  const std::string bound = "FormatBound/1000000/iterations:1";
-  table.Add({"list 1M segments, file form", table.Ms(million), "ms", "one snprintf per line", table.Ms(bound), 2.0});
-  table.Add({"list 1M segments, screen form", table.Ms("ListScreen/1000000/iterations:1"), "ms",
-             "one snprintf per line", table.Ms(bound), 0});
-  table.Add({"list 10M segments, file form", table.Ms("ListFile/10000000/iterations:1"), "ms",
-             "list 1M segments, file form", table.Ms(million), 12.0});
+// Prints the rows; returns whether every target holds.
+bool Print(const std::vector<Row>& rows) {
+  std::printf("%-48s %12s  %-44s %12s %7s %8s  %s\n", "Figure", "Measured", "Bound", "", "Ratio", "Target", "Holds");
+  bool allHold = true;
+  for (const Row& row : rows) {
+    allHold = allHold && row.Holds();
+    char target[16] = "-";
+    if (row.target > 0) std::snprintf(target, sizeof target, "%s%.2fx", row.atLeast ? ">=" : "<=", row.target);
+    std::printf("%-48s %9.3f %-2s  %-44s %9.3f %-2s %6.2fx %8s  %s\n", row.figure.c_str(), row.measured,
+                row.unit.c_str(), row.against.c_str(), row.bound, row.unit.c_str(), row.ratio, target,
+                row.target == 0 ? "-"
+                : row.Holds()   ? "yes"
+                                : "NO");
+  }
+  return allHold;
 }
 
-void AddOutside(Table& table, const Figures& figures) {
+void AddCodec(std::vector<Row>& rows, const std::map<std::string, Pair>& pairs) {
+  const auto add = [&](const std::string& figure, const std::string& run, const std::string& against, double target) {
+    rows.push_back(PairRow(figure, Find(pairs, run), "ms", against, target));
+  };
+  add("ChecksumStep loop, 8 MiB", "ChecksumStepLoop", "checksum chain, same bytes", 1.35);
+  add("unpack literal-heavy 8 MiB", "UnpackAgainstChecksum/literal", "checksum chain over the body", 1.5);
+  add("unpack run-heavy 8 MiB", "UnpackAgainstFill/runs", "memset of the unpacked bytes", 2.0);
+  add("unpack mixed 8 MiB", "UnpackAgainstChecksum/mixed", "checksum chain over the body", 0);
+  add("pack literal-heavy 8 MiB", "PackAgainstChecksum/literal", "checksum chain over bytes written", 2.5);
+  add("pack mixed 8 MiB", "PackAgainstChecksum/mixed", "checksum chain over bytes written", 2.5);
+  // Long runs pack to few bytes, but a packer must read all of its input.
+  add("pack run-heavy 8 MiB", "PackAgainstChecksum/runs", "checksum chain over bytes written", 0);
+  add("pack run-heavy 8 MiB", "PackAgainstRead/runs", "one read of the input bytes", 2.0);
+}
+
+void AddListing(std::vector<Row>& rows, const std::map<std::string, Pair>& pairs) {
+  rows.push_back(
+      PairRow("list 1M segments, file form", Find(pairs, "ListFileAgainstFormat"), "ms", "one snprintf per line", 2.0));
+  rows.push_back(
+      PairRow("list 1M segments, screen form", Find(pairs, "ListScreenAgainstFormat"), "ms", "one snprintf per line"));
+  rows.push_back(PairRow("list 10M segments, file form", Find(pairs, "ListTenMillionAgainstOneMillion"), "ms",
+                         "list 1M segments, file form", 12.0));
+}
+
+void AddCommands(std::vector<Row>& rows, const Timings& timings) {
   for (const char* command : {"list", "save", "profile"}) {
     const std::string name = std::string("td4 ") + command + ", 1M segments";
-    table.Add({name + ": wall time", Figure(figures, std::string("td4_") + command + "_seconds"), "s", "limit", 1.0,
-               1.0});
-    table.Add({name + ": peak resident", Figure(figures, std::string("td4_") + command + "_megabytes"), "MB",
-               "limit", 150.0, 1.0});
+    rows.push_back(LimitRow(name + ": wall time", timings.Fastest(command), "s", 1.0));
+    rows.push_back(LimitRow(name + ": peak resident", timings.Largest(command), "MB", 150.0));
   }
   // The JSON holds every segment with its fields, so it is held to plain list's time, not to a limit.
-  table.Add({"td4 list --json, 1M segments: wall time", Figure(figures, "td4_json_seconds"), "s",
-             "td4 list, 1M segments: wall time", Figure(figures, "td4_list_seconds"), 5.0});
-  table.Add({"td4 list --json, 1M segments: peak resident", Figure(figures, "td4_json_megabytes"), "MB", "limit",
-             150.0, 1.0});
-  table.Add({"td4 list --json, 8.4M segments: peak resident", Figure(figures, "td4_level_json_megabytes"), "MB",
-             "limit", 150.0, 1.0});
+  rows.push_back(PairRow("td4 list --json, 1M segments: wall time", timings.Alternated("json", "list"), "s",
+                         "td4 list, 1M segments: wall time", 5.0));
+  rows.push_back(LimitRow("td4 list --json, 1M segments: peak resident", timings.Largest("json"), "MB", 150.0));
+  rows.push_back(LimitRow("td4 list --json, 8.4M segments: peak resident", timings.Largest("level-json"), "MB", 150.0));
   // A file manager runs the thumbnailer for every design a folder shows.
-  table.Add({"td4 thumbnail at 256, sky-high: wall time", Figure(figures, "td4_thumbnail_seconds"), "s", "limit",
-             0.1, 1.0});
-  table.Add({"desktop opens 100k segments and paints", Figure(figures, "desktop_open_seconds"), "s", "limit", 1.0,
-             1.0});
+  rows.push_back(LimitRow("td4 thumbnail at 256, sky-high: wall time", timings.Fastest("thumbnail"), "s", 0.1));
+}
+
+void AddDesktop(std::vector<Row>& rows, const Figures& figures) {
+  rows.push_back(LimitRow("desktop opens 100k segments and paints", Find(figures, "desktop_open_seconds"), "s", 1.0));
+  // The Designs panel, when its figures are given: filling it must never keep the event loop waiting long.
+  if (figures.contains("panel_longest_wait_ms")) {
+    char figure[64];
+    std::snprintf(figure, sizeof figure, "Designs panel, 100k rows in %.1f s: longest wait",
+                  Find(figures, "panel_fill_seconds"));
+    rows.push_back(LimitRow(figure, Find(figures, "panel_longest_wait_ms"), "ms", 50.0));
+  }
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (argc < 2) {
-    std::fprintf(stderr, "usage: %s RESULTS.json [NAME=VALUE...]\n", argv[0]);
+  if (argc < 3) {
+    std::fprintf(stderr, "usage: %s RESULTS.json TIMINGS-FOLDER [NAME=VALUE...]\n", argv[0]);
     return EXIT_FAILURE;
   }
-  const Runs runs = ReadRuns(argv[1]);
+  const std::map<std::string, Pair> pairs = ReadPairs(argv[1]);
+  const Timings timings(argv[2]);
   const Figures figures = ReadFigures(argc, argv);
-  Table table(runs);
-  AddBounds(table);
-  AddCodec(table);
-  AddListing(table);
-  AddOutside(table, figures);
-  return table.Print() ? EXIT_SUCCESS : EXIT_FAILURE;
+  std::vector<Row> rows;
+  AddCodec(rows, pairs);
+  AddListing(rows, pairs);
+  AddCommands(rows, timings);
+  AddDesktop(rows, figures);
+  return Print(rows) ? EXIT_SUCCESS : EXIT_FAILURE;
 }

@@ -58,28 +58,18 @@ private:
   std::string m_lines;
 };
 
-void ListFile(benchmark::State& state) {
-  const int segments = int(state.range(0));
-  CDecoderDoc doc;
-  HoldCircuit(doc, segments);
-  MemoryFile file(ListingBytes(segments));
-  for (auto _ : state) {
+// A circuit held in a document, listed in the file form into memory.
+struct FileListing {
+  explicit FileListing(int segmentCount) : file(ListingBytes(segmentCount)) { HoldCircuit(doc, segmentCount); }
+
+  void operator()() {
     file.Clear();
     ListTrackToFile(doc, kStartElevation, file);
   }
-  CountBytes(state, "segments", std::size_t(segments));
-}
-BENCHMARK(ListFile)->Arg(1'000'000)->Arg(10'000'000)->Iterations(1)->Apply(FastestOfRepetitions);
 
-void ListScreen(benchmark::State& state) {
-  const int segments = int(state.range(0));
   CDecoderDoc doc;
-  HoldCircuit(doc, segments);
-  MemoryScreen screen(ListingBytes(segments));
-  for (auto _ : state) ListTrackToScreen(doc, kStartElevation, screen);
-  CountBytes(state, "segments", std::size_t(segments));
-}
-BENCHMARK(ListScreen)->Arg(1'000'000)->Iterations(1)->Apply(FastestOfRepetitions);
+  MemoryFile file;
+};
 
 // The file form's line formats, a line feed added: single lines take F, T, S
 // and E; grouped lines F, L, C, T, S and E.
@@ -91,35 +81,63 @@ const char* LineFormat(const ListingLine& line) {
   return (line.IsGrouped() ? kGrouped : kSingle)[int(line.check)];
 }
 
-// The bound: the same lines, their texts already joined, formatted with one
-// snprintf each into a buffer allocated beforehand.
-void FormatBound(benchmark::State& state) {
-  const int segments = int(state.range(0));
-  CDecoderDoc doc;
-  HoldCircuit(doc, segments);
-  const std::vector<ListingLine> lines = ListSegments(doc, kStartElevation);
-  std::vector<std::string> texts;
-  texts.reserve(lines.size());
-  for (const ListingLine& line : lines) texts.push_back(line.Text());
-  std::vector<char> buffer(ListingBytes(segments));
-  for (auto _ : state) {
+// The bound of a listing: its lines, their texts already joined, formatted
+// with one snprintf each into a buffer allocated beforehand.
+class FormatBound {
+public:
+  explicit FormatBound(CDecoderDoc& doc)
+      : m_lines(ListSegments(doc, kStartElevation)), m_buffer(ListingBytes(doc.m_nSegments)) {
+    m_texts.reserve(m_lines.size());
+    for (const ListingLine& line : m_lines) m_texts.push_back(line.Text());
+  }
+
+  void operator()() {
     std::size_t used = 0;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-      const ListingLine& line = lines[i];
-      char* const out = buffer.data() + used;
-      const std::size_t room = buffer.size() - used;
+    for (std::size_t i = 0; i < m_lines.size(); ++i) {
+      const ListingLine& line = m_lines[i];
+      char* const out = m_buffer.data() + used;
+      const std::size_t room = m_buffer.size() - used;
       const unsigned first = unsigned(line.first) + 1;
       used += std::size_t(line.IsGrouped() ? std::snprintf(out, room, LineFormat(line), first, unsigned(line.last) + 1,
-                                                           unsigned(line.Count()), texts[i].c_str(),
+                                                           unsigned(line.Count()), m_texts[i].c_str(),
                                                            line.startElevation, line.endElevation)
-                                           : std::snprintf(out, room, LineFormat(line), first, texts[i].c_str(),
+                                           : std::snprintf(out, room, LineFormat(line), first, m_texts[i].c_str(),
                                                            line.startElevation, line.endElevation));
     }
-    benchmark::DoNotOptimize(buffer.data());
+    benchmark::DoNotOptimize(m_buffer.data());
   }
-  CountBytes(state, "segments", std::size_t(segments));
-  CountBytes(state, "lines", lines.size());
+
+private:
+  std::vector<ListingLine> m_lines;
+  std::vector<std::string> m_texts;
+  std::vector<char> m_buffer;
+};
+
+void ListFileAgainstFormat(benchmark::State& state) {
+  FileListing listing(1'000'000);
+  FormatBound format(listing.doc);
+  TimeAgainstBound(state, listing, format);
 }
-BENCHMARK(FormatBound)->Arg(1'000'000)->Iterations(1)->Apply(FastestOfRepetitions);
+BENCHMARK(ListFileAgainstFormat)->Apply(OnePairPerRepetition);
+
+void ListScreenAgainstFormat(benchmark::State& state) {
+  constexpr int kSegments = 1'000'000;
+  CDecoderDoc doc;
+  HoldCircuit(doc, kSegments);
+  MemoryScreen screen(ListingBytes(kSegments));
+  FormatBound format(doc);
+  TimeAgainstBound(
+      state, [&] { ListTrackToScreen(doc, kStartElevation, screen); }, format);
+}
+BENCHMARK(ListScreenAgainstFormat)->Apply(OnePairPerRepetition);
+
+// Ten times the segments may cost little more than ten times the time: nothing
+// in the listing grows faster than the design.
+void ListTenMillionAgainstOneMillion(benchmark::State& state) {
+  FileListing large(10'000'000);
+  FileListing small(1'000'000);
+  TimeAgainstBound(state, large, small);
+}
+BENCHMARK(ListTenMillionAgainstOneMillion)->Apply(OnePairPerRepetition);
 
 }  // namespace
