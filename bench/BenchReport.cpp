@@ -202,6 +202,22 @@ void AddCommands(std::vector<Row>& rows, const Timings& timings) {
   rows.push_back(LimitRow("td4 thumbnail at 256, sky-high: wall time", timings.Fastest("thumbnail"), "s", 0.1));
 }
 
+// A catalogue must read every file of the folder: reading them whole with as
+// many threads bounds it, and on several cores it must gain from them.
+void AddCatalog(std::vector<Row>& rows, const Timings& timings, const Figures& figures) {
+  const std::string all = std::to_string(int(Find(figures, "catalog_threads"))) + " threads";
+  rows.push_back(PairRow("td4 catalog, 100k designs, 1 thread", timings.Alternated("catalog-1", "read-1"), "s",
+                         "reading them whole, 1 thread", 1.5));
+  rows.push_back(PairRow("td4 catalog, 100k designs, " + all, timings.Alternated("catalog-all", "read-all"), "s",
+                         "reading them whole, " + all, 1.5));
+  Row speedUp = PairRow("td4 catalog, 100k designs, 1 thread", timings.Alternated("catalog-1", "catalog-all"), "s",
+                        "td4 catalog, 100k designs, " + all, 1.7);
+  speedUp.atLeast = true;
+  rows.push_back(speedUp);
+  rows.push_back(LimitRow("td4 catalog, 100k designs: peak resident",
+                          std::max(timings.Largest("catalog-1"), timings.Largest("catalog-all")), "MB", 100.0));
+}
+
 void AddDesktop(std::vector<Row>& rows, const Figures& figures) {
   rows.push_back(LimitRow("desktop opens 100k segments and paints", Find(figures, "desktop_open_seconds"), "s", 1.0));
   // The Designs panel, when its figures are given: filling it must never keep the event loop waiting long.
@@ -227,6 +243,7 @@ int main(int argc, char* argv[]) {
   AddCodec(rows, pairs);
   AddListing(rows, pairs);
   AddCommands(rows, timings);
+  AddCatalog(rows, timings, figures);
   AddDesktop(rows, figures);
   return Print(rows) ? EXIT_SUCCESS : EXIT_FAILURE;
 }
