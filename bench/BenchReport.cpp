@@ -220,13 +220,11 @@ void AddCatalog(std::vector<Row>& rows, const Timings& timings, const Figures& f
 
 void AddDesktop(std::vector<Row>& rows, const Figures& figures) {
   rows.push_back(LimitRow("desktop opens 100k segments and paints", Find(figures, "desktop_open_seconds"), "s", 1.0));
-  // The Designs panel, when its figures are given: filling it must never keep the event loop waiting long.
-  if (figures.contains("panel_longest_wait_ms")) {
-    char figure[64];
-    std::snprintf(figure, sizeof figure, "Designs panel, 100k rows in %.1f s: longest wait",
-                  Find(figures, "panel_fill_seconds"));
-    rows.push_back(LimitRow(figure, Find(figures, "panel_longest_wait_ms"), "ms", 50.0));
-  }
+  // The Designs panel fills on worker threads: the window must never wait long for its event loop meanwhile.
+  char panel[64];
+  std::snprintf(panel, sizeof panel, "Designs panel, 100k rows in %.1f s: longest wait",
+                Find(figures, "panel_fill_seconds"));
+  rows.push_back(LimitRow(panel, Find(figures, "panel_longest_wait_ms"), "ms", 50.0));
 }
 
 }  // namespace
