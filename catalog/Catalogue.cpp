@@ -22,6 +22,17 @@ DesignSummary Summarise(const DesignEntry& design) {
   }
 }
 
+// A run of consecutive designs, taken and handed back by one worker at once:
+// a design takes a few microseconds, so waking threads for each one would
+// cost more than the work.
+struct Batch {
+  std::size_t first;
+  std::size_t count;
+};
+
+constexpr std::size_t kBatchSize = 32;
+constexpr std::size_t kBatchesPerThread = 4;
+
 // Summaries in a ring of slots: a worker may run ahead of the one emitting by
 // no more than the ring holds.
 class OrderedRing {
@@ -29,20 +40,23 @@ public:
   OrderedRing(std::size_t count, std::size_t slots, const std::atomic<bool>* cancel)
       : m_nCount(count), m_slots(slots), m_pCancel(cancel) {}
 
-  // Next design index for a worker, once its slot is free; nothing when done.
-  std::optional<std::size_t> Take() {
+  // The next batch for a worker, once its slots are free; nothing when done.
+  std::optional<Batch> Take() {
     std::unique_lock lock(m_mutex);
-    m_slotFreed.wait(lock, [&] {
-      return m_bStopped || m_nNextTaken >= m_nCount || m_nNextTaken < m_nNextEmitted + m_slots.size();
+    m_slotsFreed.wait(lock, [&] {
+      return m_bStopped || m_nNextTaken >= m_nCount || m_nNextTaken + kBatchSize <= m_nNextEmitted + m_slots.size();
     });
     if (m_bStopped || m_nNextTaken >= m_nCount) return std::nullopt;
-    return m_nNextTaken++;
+    const Batch batch{m_nNextTaken, std::min(kBatchSize, m_nCount - m_nNextTaken)};
+    m_nNextTaken += batch.count;
+    return batch;
   }
 
-  void Put(std::size_t index, DesignSummary&& summary) {
+  void Put(const Batch& batch, std::vector<DesignSummary>& summaries) {
     {
       const std::lock_guard lock(m_mutex);
-      m_slots[index % m_slots.size()] = std::move(summary);
+      for (std::size_t i = 0; i < batch.count; ++i)
+        m_slots[(batch.first + i) % m_slots.size()] = std::move(summaries[i]);
     }
     m_filled.notify_one();
   }
@@ -54,31 +68,40 @@ public:
       OrderedRing& ring;
       ~StopOnExit() { ring.Stop(); }
     } stop{*this};
-    for (std::size_t index = 0; index < m_nCount; ++index) {
-      std::optional<DesignSummary> summary;
-      {
-        std::unique_lock lock(m_mutex);
-        std::optional<DesignSummary>& slot = m_slots[index % m_slots.size()];
-        m_filled.wait(lock, [&] { return slot.has_value(); });
-        summary = std::move(slot);
-        slot.reset();
-        ++m_nNextEmitted;
+    std::vector<DesignSummary> ready;
+    while (m_nNextEmitted < m_nCount) {
+      TakeReady(ready);
+      m_slotsFreed.notify_all();
+      for (DesignSummary& summary : ready) {
+        if (Cancelled()) return;
+        emit(std::move(summary));
       }
-      m_slotFreed.notify_all();
-      if (Cancelled()) break;
-      emit(std::move(*summary));
     }
   }
 
   bool Cancelled() const { return m_pCancel && m_pCancel->load(std::memory_order_relaxed); }
 
 private:
+  // Waits for the next summary in order, then takes it and every one after it
+  // that is there already.
+  void TakeReady(std::vector<DesignSummary>& ready) {
+    ready.clear();
+    std::unique_lock lock(m_mutex);
+    const auto slot = [&] () -> std::optional<DesignSummary>& { return m_slots[m_nNextEmitted % m_slots.size()]; };
+    m_filled.wait(lock, [&] { return slot().has_value(); });
+    while (m_nNextEmitted < m_nCount && slot().has_value()) {
+      ready.push_back(std::move(*slot()));
+      slot().reset();
+      ++m_nNextEmitted;
+    }
+  }
+
   void Stop() {
     {
       const std::lock_guard lock(m_mutex);
       m_bStopped = true;
     }
-    m_slotFreed.notify_all();
+    m_slotsFreed.notify_all();
   }
 
   std::size_t m_nCount;
@@ -86,13 +109,11 @@ private:
   const std::atomic<bool>* m_pCancel;
   std::mutex m_mutex;
   std::condition_variable m_filled;
-  std::condition_variable m_slotFreed;
+  std::condition_variable m_slotsFreed;
   std::size_t m_nNextTaken = 0;
   std::size_t m_nNextEmitted = 0;
   bool m_bStopped = false;
 };
-
-constexpr std::size_t kSlotsPerThread = 16;
 
 }  // namespace
 
@@ -103,14 +124,21 @@ unsigned CatalogueThreads(unsigned jobs) {
 
 void SummariseInOrder(std::span<const DesignEntry> designs, unsigned jobs,
                       const std::function<void(DesignSummary&&)>& emit, const std::atomic<bool>* cancel) {
-  const unsigned threads = std::min<std::size_t>(CatalogueThreads(jobs), std::max<std::size_t>(designs.size(), 1));
-  OrderedRing ring(designs.size(), threads * kSlotsPerThread, cancel);
+  const std::size_t batches = (designs.size() + kBatchSize - 1) / kBatchSize;
+  const unsigned threads = unsigned(std::min<std::size_t>(CatalogueThreads(jobs), std::max<std::size_t>(batches, 1)));
+  OrderedRing ring(designs.size(), threads * kBatchesPerThread * kBatchSize, cancel);
   std::vector<std::jthread> workers;
   workers.reserve(threads);
   for (unsigned t = 0; t < threads; ++t)
     workers.emplace_back([&] {
-      while (const std::optional<std::size_t> index = ring.Take())
-        ring.Put(*index, ring.Cancelled() ? UnreadableDesign(designs[*index].path, "") : Summarise(designs[*index]));
+      std::vector<DesignSummary> summaries(kBatchSize);
+      while (const std::optional<Batch> batch = ring.Take()) {
+        for (std::size_t i = 0; i < batch->count; ++i) {
+          const DesignEntry& design = designs[batch->first + i];
+          summaries[i] = ring.Cancelled() ? UnreadableDesign(design.path, "") : Summarise(design);
+        }
+        ring.Put(*batch, summaries);
+      }
     });
   ring.EmitAll(emit);
 }
