@@ -8,25 +8,9 @@ std::string RangeText(std::int64_t first, std::int64_t last) {
 
 }  // namespace
 
-const char* ChecksumWord(ChecksumState checksum) {
-  switch (checksum) {
-    case ChecksumState::Normal:
-      return "normal";
-    case ChecksumState::Alternative:
-      return "alternative";
-    case ChecksumState::Wrong:
-      break;
-  }
-  return "wrong";
-}
-
 const char* ReverseWord(const DesignSummary& summary) {
   if (summary.reverseRefused) return "refused";
   return summary.openCircuit ? "asks_first" : "reverses";
-}
-
-std::string FitText(const DesignSummary& summary) {
-  return summary.fit ? RangeText(summary.fit->first, summary.fit->last) : "none";
 }
 
 std::string ElevationsText(const DesignSummary& summary) {

@@ -82,7 +82,7 @@ std::string CatalogTableRow(const DesignSummary& summary) {
            Padded(DisplayName(summary.message), MessageWidth(), Align::Left) + std::string(kGap) + file + '\n';
   }
   const std::array<std::string, 6> cells = {
-      FitText(summary),        summary.edition,        ChecksumWord(summary.checksum), std::to_string(summary.segments),
+      FitWord(summary.fit),    summary.edition,        ChecksumWord(summary.checksum), std::to_string(summary.segments),
       ElevationsText(summary), summary.header.rideType};
   return Row(cells, file);
 }

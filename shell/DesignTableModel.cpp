@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "catalog/SummaryWords.h"
+
 namespace {
 
 const char* const kHeadings[] = {"File",      "Edition", "Checksum",       "Segments",   "Lowest",  "Highest", "Fits",
@@ -15,24 +17,6 @@ QString Text(const std::string& text) { return QString::fromStdString(text); }
 QString FileNameOf(const std::string& path) {
   const std::size_t slash = path.rfind('/');
   return QFile::decodeName(slash == std::string::npos ? path.c_str() : path.c_str() + slash + 1);
-}
-
-QString ChecksumText(ChecksumState checksum) {
-  switch (checksum) {
-    case ChecksumState::Alternative:
-      return QStringLiteral("alternative");
-    case ChecksumState::Wrong:
-      return QStringLiteral("wrong");
-    case ChecksumState::Normal:
-      break;
-  }
-  return QStringLiteral("normal");
-}
-
-QString FitsText(const std::optional<StartElevationRange>& fit) {
-  if (!fit) return QStringLiteral("none");
-  if (fit->first == fit->last) return QString::number(fit->first);
-  return QStringLiteral("%1..%2").arg(fit->first).arg(fit->last);
 }
 
 QString LiftText(const DesignSummary& summary) {
@@ -93,7 +77,7 @@ QVariant DesignTableModel::Text(const DesignSummary& summary, int column) const 
     case Edition:
       return ::Text(summary.edition);
     case Checksum:
-      return ChecksumText(summary.checksum);
+      return QString::fromLatin1(ChecksumWord(summary.checksum));
     case Segments:
       return summary.segments;
     case Lowest:
@@ -101,7 +85,7 @@ QVariant DesignTableModel::Text(const DesignSummary& summary, int column) const 
     case Highest:
       return Number(summary.highest);
     case Fits:
-      return FitsText(summary.fit);
+      return QString::fromStdString(FitWord(summary.fit));
     case RideType:
       return ::Text(summary.header.rideType);
     case Vehicle:
