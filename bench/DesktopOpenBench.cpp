@@ -9,10 +9,10 @@
 #include <cstdlib>
 #include <vector>
 
-#include "shell/DecoderView.h"
-#include "shell/FileDialogs.h"
-#include "shell/MainFrame.h"
-#include "shell/SegmentListBox.h"
+#include "shell/window/DecoderView.h"
+#include "shell/platform/FileDialogs.h"
+#include "shell/window/MainFrame.h"
+#include "shell/window/SegmentListBox.h"
 
 namespace {
 

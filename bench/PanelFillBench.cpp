@@ -17,10 +17,10 @@
 
 #include "bench/BenchDesigns.h"
 #include "examples/ExampleDesigns.h"
-#include "shell/DesignTableModel.h"
-#include "shell/DesignsPanel.h"
-#include "shell/FileDialogs.h"
-#include "shell/MainFrame.h"
+#include "shell/designs/DesignTableModel.h"
+#include "shell/designs/DesignsPanel.h"
+#include "shell/platform/FileDialogs.h"
+#include "shell/window/MainFrame.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <QSettings>
 #include <memory>
 
-#include "shell/AppSettings.h"
-#include "shell/DecoderApp.h"
-#include "shell/WarningDlg.h"
+#include "shell/platform/AppSettings.h"
+#include "shell/app/DecoderApp.h"
+#include "shell/dialogs/WarningDlg.h"
 #include "tests/shell/ShellFixture.h"
 
 // How the user ends the start-up warning.

@@ -2,9 +2,9 @@
 #include <QMimeData>
 #include <QPushButton>
 
-#include "shell/AboutDlg.h"
-#include "shell/DesignTableModel.h"
-#include "shell/DesignsPanel.h"
+#include "shell/dialogs/AboutDlg.h"
+#include "shell/designs/DesignTableModel.h"
+#include "shell/designs/DesignsPanel.h"
 #include "tests/shell/AppFixture.h"
 #include "vocabulary/SegmentCodes.h"
 

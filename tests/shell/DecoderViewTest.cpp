@@ -1,9 +1,9 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-#include "shell/DialogUnits.h"
-#include "shell/ProfileStrip.h"
-#include "shell/TabStopDelegate.h"
+#include "shell/dialogs/DialogUnits.h"
+#include "shell/window/ProfileStrip.h"
+#include "shell/window/TabStopDelegate.h"
 #include "tests/shell/ShellFixture.h"
 #include "vocabulary/SegmentCodes.h"
 

@@ -5,8 +5,8 @@
 #include <QTableView>
 #include <filesystem>
 
-#include "shell/DesignTableModel.h"
-#include "shell/DesignsPanel.h"
+#include "shell/designs/DesignTableModel.h"
+#include "shell/designs/DesignsPanel.h"
 #include "tests/shell/AppFixture.h"
 
 namespace {

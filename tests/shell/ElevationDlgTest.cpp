@@ -3,7 +3,7 @@
 #include <QToolButton>
 #include <optional>
 
-#include "shell/ElevationDlg.h"
+#include "shell/dialogs/ElevationDlg.h"
 #include "tests/shell/ShellFixture.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "shell/ExportDlg.h"
-#include "shell/FileLauncher.h"
+#include "shell/dialogs/ExportDlg.h"
+#include "shell/platform/FileLauncher.h"
 #include "tests/shell/ShellFixture.h"
 
 namespace {

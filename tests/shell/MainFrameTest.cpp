@@ -6,8 +6,8 @@
 #include <QToolBar>
 #include <filesystem>
 
-#include "shell/ElevationDlg.h"
-#include "shell/ProfileStrip.h"
+#include "shell/dialogs/ElevationDlg.h"
+#include "shell/window/ProfileStrip.h"
 
 #include "tests/shell/ShellFixture.h"
 #include "tests/support/Bytes.h"

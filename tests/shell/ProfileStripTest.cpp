@@ -4,8 +4,8 @@
 #include <set>
 
 #include "render/SceneColours.h"
-#include "shell/ElevationDlg.h"
-#include "shell/ProfileStrip.h"
+#include "shell/dialogs/ElevationDlg.h"
+#include "shell/window/ProfileStrip.h"
 #include "tests/shell/AppFixture.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include <QAbstractButton>
 #include <QMessageBox>
 
-#include "shell/QtMessageBox.h"
+#include "shell/dialogs/QtMessageBox.h"
 #include "tests/shell/ShellFixture.h"
 
 class QtMessageBoxTest : public QObject {

@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "shell/FileDialogs.h"
+#include "shell/platform/FileDialogs.h"
 
 // Stands in for the user at file dialogs: records every dialog asked for and
 // gives the scripted paths in order; with none left the dialog is cancelled.

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "examples/DesignBuilder.h"
-#include "shell/DecoderView.h"
-#include "shell/MainFrame.h"
-#include "shell/SegmentListBox.h"
+#include "shell/window/DecoderView.h"
+#include "shell/window/MainFrame.h"
+#include "shell/window/SegmentListBox.h"
 #include "tests/shell/ScriptedFileDialogs.h"
 #include "tests/support/ScriptedMessageBox.h"
 #include "tests/support/TempFolder.h"

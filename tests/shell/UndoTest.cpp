@@ -2,7 +2,7 @@
 #include <QMenuBar>
 #include <QUndoStack>
 
-#include "shell/ElevationDlg.h"
+#include "shell/dialogs/ElevationDlg.h"
 #include "tests/shell/ShellFixture.h"
 #include "trackfile/TrackState.h"
 #include "vocabulary/SegmentCodes.h"

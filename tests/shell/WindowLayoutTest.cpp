@@ -3,7 +3,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "shell/WindowLayout.h"
+#include "shell/window/WindowLayout.h"
 #include "tests/shell/AppFixture.h"
 
 namespace {

@@ -1,0 +1,170 @@
+#include "shell/designs/DesignTableModel.h"
+
+#include <QFile>
+#include <algorithm>
+#include <limits>
+
+#include "catalog/SummaryWords.h"
+
+namespace {
+
+const char* const kHeadings[] = {"File",      "Edition", "Checksum",       "Segments",   "Lowest",  "Highest", "Fits",
+                                 "Ride type", "Vehicle", "Operating mode", "Chain lift", "Reverse", "Message"};
+static_assert(std::size(kHeadings) == DesignTableModel::ColumnCount);
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+QString FileNameOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  return QFile::decodeName(slash == std::string::npos ? path.c_str() : path.c_str() + slash + 1);
+}
+
+QString LiftText(const DesignSummary& summary) {
+  if (summary.chainLift && summary.launchedLiftHill) return QStringLiteral("yes, launched");
+  if (summary.launchedLiftHill) return QStringLiteral("launched");
+  return summary.chainLift ? QStringLiteral("yes") : QStringLiteral("no");
+}
+
+QString ReverseText(const DesignSummary& summary) {
+  if (summary.reverseRefused) return QStringLiteral("refused");
+  return summary.openCircuit ? QStringLiteral("asks first") : QStringLiteral("yes");
+}
+
+QVariant Number(const std::optional<std::int64_t>& value) { return value ? QVariant(qlonglong(*value)) : QVariant(); }
+
+bool ByPath(const ScannedDesign& design, const std::string& path) { return design.summary.path < path; }
+
+}  // namespace
+
+DesignTableModel::DesignTableModel(QObject* parent) : QAbstractTableModel(parent) {
+  for (std::size_t state = 0; state < kDesignStates; ++state) m_stateIcons[state] = StateIcon(DesignState(state));
+}
+
+int DesignTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(m_rows.size()); }
+
+int DesignTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
+
+QVariant DesignTableModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid()) return {};
+  const DesignSummary& summary = m_rows[std::size_t(index.row())].summary;
+  switch (role) {
+    case Qt::DisplayRole:
+      return Text(summary, index.column());
+    case kSortRole:
+      return SortKey(summary, index.column());
+    case Qt::DecorationRole:
+      if (index.column() == FileName) return m_stateIcons[std::size_t(StateOf(summary))];
+      return {};
+    case Qt::ToolTipRole:
+      if (index.column() == FileName) return StateText(StateOf(summary));
+      if (index.column() == Message) return Text(summary, Message);
+      return {};
+    case Qt::TextAlignmentRole:
+      if (index.column() == Segments || index.column() == Lowest || index.column() == Highest)
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+      return {};
+    default:
+      return {};
+  }
+}
+
+QVariant DesignTableModel::Text(const DesignSummary& summary, int column) const {
+  if (column == FileName) return FileNameOf(summary.path);
+  if (column == Message) return ::Text(summary.message);
+  // A design that did not load has nothing more to tell.
+  if (!summary.loaded) return {};
+  switch (column) {
+    case Edition:
+      return ::Text(summary.edition);
+    case Checksum:
+      return QString::fromLatin1(ChecksumWord(summary.checksum));
+    case Segments:
+      return summary.segments;
+    case Lowest:
+      return Number(summary.lowest);
+    case Highest:
+      return Number(summary.highest);
+    case Fits:
+      return QString::fromStdString(FitWord(summary.fit));
+    case RideType:
+      return ::Text(summary.header.rideType);
+    case Vehicle:
+      return ::Text(summary.header.vehicleType);
+    case OperatingMode:
+      return ::Text(summary.header.operatingMode);
+    case ChainLift:
+      return LiftText(summary);
+    case Reverse:
+      return ReverseText(summary);
+    default:
+      return {};
+  }
+}
+
+// The fitting range sorts by its first starting elevation, then its last;
+// "none" after every range, and a design that did not load after that.
+QVariant DesignTableModel::SortKey(const DesignSummary& summary, int column) const {
+  if (column == Fits) {
+    if (!summary.loaded) return {};
+    if (!summary.fit) return std::numeric_limits<qlonglong>::max();
+    return qlonglong(summary.fit->first) * 100 + summary.fit->last;
+  }
+  return Text(summary, column);
+}
+
+QVariant DesignTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= ColumnCount) return {};
+  return QString::fromLatin1(kHeadings[section]);
+}
+
+std::vector<ScannedDesign>::iterator DesignTableModel::Find(const std::string& path) {
+  return std::lower_bound(m_rows.begin(), m_rows.end(), path, ByPath);
+}
+
+void DesignTableModel::Put(std::vector<ScannedDesign>&& designs) {
+  // A folder's first scan comes in path order after every row: one insertion for all.
+  if (!designs.empty() && (m_rows.empty() || m_rows.back().summary.path < designs.front().summary.path) &&
+      std::ranges::is_sorted(designs, {},
+                             [](const ScannedDesign& d) -> const std::string& { return d.summary.path; })) {
+    beginInsertRows({}, rowCount(), rowCount() + int(designs.size()) - 1);
+    std::ranges::move(designs, std::back_inserter(m_rows));
+    endInsertRows();
+    return;
+  }
+  for (ScannedDesign& design : designs) {
+    const auto place = Find(design.summary.path);
+    const int row = int(place - m_rows.begin());
+    if (place != m_rows.end() && place->summary.path == design.summary.path) {
+      *place = std::move(design);
+      emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+    } else {
+      beginInsertRows({}, row, row);
+      m_rows.insert(place, std::move(design));
+      endInsertRows();
+    }
+  }
+}
+
+void DesignTableModel::Remove(const std::vector<std::string>& paths) {
+  for (const std::string& path : paths) {
+    const auto place = Find(path);
+    if (place == m_rows.end() || place->summary.path != path) continue;
+    const int row = int(place - m_rows.begin());
+    beginRemoveRows({}, row, row);
+    m_rows.erase(place);
+    endRemoveRows();
+  }
+}
+
+void DesignTableModel::Clear() {
+  beginResetModel();
+  m_rows.clear();
+  endResetModel();
+}
+
+KnownDesigns DesignTableModel::Known() const {
+  KnownDesigns known;
+  known.reserve(m_rows.size());
+  for (const ScannedDesign& design : m_rows) known.emplace_back(design.summary.path, design.stamp);
+  return known;
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QIcon>
+#include <array>
+#include <vector>
+
+#include "shell/designs/DesignState.h"
+#include "shell/designs/ScannedDesign.h"
+
+// The designs of the Designs panel, one row each, kept in path order; a proxy
+// sorts and filters them for the view. Numeric columns give numbers under
+// kSortRole, so that they sort as numbers; the first column carries the
+// design's state as an icon and a tooltip.
+class DesignTableModel : public QAbstractTableModel {
+  Q_OBJECT
+public:
+  enum Column {
+    FileName,
+    Edition,
+    Checksum,
+    Segments,
+    Lowest,
+    Highest,
+    Fits,
+    RideType,
+    Vehicle,
+    OperatingMode,
+    ChainLift,
+    Reverse,
+    Message,
+    ColumnCount
+  };
+  static constexpr int kSortRole = Qt::UserRole;
+
+  explicit DesignTableModel(QObject* parent = nullptr);
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+  // Takes new and changed designs: a path already shown has its row replaced,
+  // others are inserted at their place in path order.
+  void Put(std::vector<ScannedDesign>&& designs);
+  // Drops the rows of these paths (sorted or not); paths not shown are ignored.
+  void Remove(const std::vector<std::string>& paths);
+  void Clear();
+  // Makes room for more rows at once, so that a large folder's rows are not moved again and again.
+  void Reserve(std::size_t more) { m_rows.reserve(m_rows.size() + more); }
+
+  // The file of a row.
+  const std::string& PathAt(int row) const { return m_rows[std::size_t(row)].summary.path; }
+  // What the rows were made from, for finding what changed in the folder.
+  KnownDesigns Known() const;
+
+private:
+  QVariant Text(const DesignSummary& summary, int column) const;
+  QVariant SortKey(const DesignSummary& summary, int column) const;
+  std::vector<ScannedDesign>::iterator Find(const std::string& path);
+
+  std::vector<ScannedDesign> m_rows;
+  // A style makes a new icon each time it is asked: one of each, made once.
+  std::array<QIcon, kDesignStates> m_stateIcons;
+};

@@ -1,0 +1,173 @@
+#include "shell/designs/DesignsPanel.h"
+
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSet>
+#include <QShortcut>
+#include <QSortFilterProxyModel>
+#include <QStatusBar>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "shell/designs/DesignTableModel.h"
+#include "shell/designs/FolderScan.h"
+
+namespace {
+constexpr int kQuietMilliseconds = 200;
+constexpr int kMeasuredRows = 24;
+// A file written over in place tells its own watch, not its folder's. The
+// system keeps a watch per file, so only this many designs are watched one by
+// one; the others are looked at again whenever the folder itself changes.
+constexpr qsizetype kWatchedFilesAtMost = 2000;
+// Each new watch costs a look at the file: they are added a few at a time, so
+// that the window stays responsive.
+constexpr qsizetype kWatchedPerBatch = 128;
+constexpr int kWatchPauseMilliseconds = 10;
+}  // namespace
+
+DesignsPanel::DesignsPanel(QStatusBar& statusBar, QWidget* parent)
+    : QDockWidget(QStringLiteral("Designs"), parent),
+      m_pModel(new DesignTableModel(this)),
+      m_pProxy(new QSortFilterProxyModel(this)),
+      m_pTable(new QTableView),
+      m_pFilter(new QLineEdit),
+      m_pProgress(new QLabel(&statusBar)),
+      m_pCancel(new QPushButton(QStringLiteral("Cancel"), &statusBar)) {
+  setObjectName(QStringLiteral("DesignsPanel"));
+  m_pProxy->setSourceModel(m_pModel);
+  m_pProxy->setSortRole(DesignTableModel::kSortRole);
+  m_pProxy->setFilterKeyColumn(-1);
+  m_pProxy->setFilterCaseSensitivity(Qt::CaseInsensitive);
+  m_pProxy->setSortCaseSensitivity(Qt::CaseInsensitive);
+
+  m_pTable->setModel(m_pProxy);
+  m_pTable->setSortingEnabled(true);
+  m_pTable->sortByColumn(DesignTableModel::FileName, Qt::AscendingOrder);
+  m_pTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+  m_pTable->setSelectionMode(QAbstractItemView::SingleSelection);
+  m_pTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  m_pTable->setWordWrap(false);
+  m_pTable->verticalHeader()->hide();
+  // Rows of one height spare the view from measuring each of a folder's many rows.
+  m_pTable->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  m_pTable->verticalHeader()->setDefaultSectionSize(m_pTable->fontMetrics().height() + 6);
+  m_pTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  // Measuring a column's widest text is costly: a few rows tell enough.
+  m_pTable->horizontalHeader()->setResizeContentsPrecision(kMeasuredRows);
+  m_pTable->verticalHeader()->setResizeContentsPrecision(kMeasuredRows);
+  m_pTable->horizontalHeader()->setStretchLastSection(true);
+  connect(m_pTable, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
+    const QString path = QFile::decodeName(m_pModel->PathAt(m_pProxy->mapToSource(index).row()).c_str());
+    emit designChosen(path);
+  });
+
+  m_pFilter->setPlaceholderText(QStringLiteral("Filter"));
+  m_pFilter->setClearButtonEnabled(true);
+  connect(m_pFilter, &QLineEdit::textChanged, m_pProxy, &QSortFilterProxyModel::setFilterFixedString);
+
+  auto* contents = new QWidget;
+  auto* layout = new QVBoxLayout(contents);
+  layout->setContentsMargins(2, 2, 2, 2);
+  layout->addWidget(m_pFilter);
+  layout->addWidget(m_pTable);
+  setWidget(contents);
+
+  auto* cancelKey = new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &DesignsPanel::CancelScan);
+  cancelKey->setContext(Qt::WidgetWithChildrenShortcut);
+  statusBar.addPermanentWidget(m_pProgress);
+  statusBar.addPermanentWidget(m_pCancel);
+  m_pProgress->hide();
+  m_pCancel->hide();
+  m_pCancel->setToolTip(QStringLiteral("Stop reading the folder"));
+  connect(m_pCancel, &QPushButton::clicked, this, &DesignsPanel::CancelScan);
+
+  m_rescan.setSingleShot(true);
+  m_rescan.setInterval(kQuietMilliseconds);
+  connect(&m_watcher, &QFileSystemWatcher::directoryChanged, &m_rescan, qOverload<>(&QTimer::start));
+  connect(&m_watcher, &QFileSystemWatcher::fileChanged, &m_rescan, qOverload<>(&QTimer::start));
+  connect(&m_rescan, &QTimer::timeout, this, [this] { Scan(m_pModel->Known()); });
+  m_watchSome.setSingleShot(true);
+  m_watchSome.setInterval(kWatchPauseMilliseconds);
+  connect(&m_watchSome, &QTimer::timeout, this, &DesignsPanel::WatchSome);
+}
+
+DesignsPanel::~DesignsPanel() { delete m_pScan; }
+
+void DesignsPanel::OpenFolder(const QString& folder) {
+  CancelScan();
+  m_rescan.stop();
+  for (const QStringList& watched : {m_watcher.directories(), m_watcher.files()})
+    if (!watched.isEmpty()) m_watcher.removePaths(watched);
+  m_unwatched.clear();
+  m_strFolder = folder;
+  m_pModel->Clear();
+  m_watcher.addPath(folder);
+  setWindowTitle(QStringLiteral("Designs - ") + folder);
+  show();
+  raise();
+  Scan({});
+  emit folderOpened(folder);
+}
+
+void DesignsPanel::Scan(KnownDesigns known) {
+  delete std::exchange(m_pScan, nullptr);
+  m_pScan = new FolderScan(m_strFolder, std::move(known));
+  connect(m_pScan, &FolderScan::listed, this, [this](const std::vector<std::string>& gone, qsizetype total) {
+    m_pModel->Remove(gone);
+    m_pModel->Reserve(std::size_t(total));
+    m_nScanTotal = total;
+    ShowProgress(0);
+  });
+  connect(m_pScan, &FolderScan::summarised, this, [this](std::vector<ScannedDesign>& batch, qsizetype done) {
+    WatchFiles(batch);
+    const bool first = m_pModel->rowCount() == 0;
+    m_pModel->Put(std::move(batch));
+    // The columns take the width of the first rows; the view measures only those it shows.
+    if (first) m_pTable->resizeColumnsToContents();
+    ShowProgress(done);
+  });
+  connect(m_pScan, &FolderScan::finished, this, &DesignsPanel::EndScan);
+}
+
+void DesignsPanel::WatchFiles(const std::vector<ScannedDesign>& designs) {
+  qsizetype room = kWatchedFilesAtMost - m_watcher.files().size() - m_unwatched.size();
+  for (auto design = designs.begin(); design != designs.end() && room > 0; ++design, --room)
+    m_unwatched << QFile::decodeName(design->summary.path.c_str());
+  if (!m_unwatched.isEmpty()) m_watchSome.start();
+}
+
+void DesignsPanel::WatchSome() {
+  const QStringList watched = m_watcher.files();
+  const QSet<QString> known(watched.begin(), watched.end());
+  QStringList paths;
+  while (!m_unwatched.isEmpty() && paths.size() < kWatchedPerBatch)
+    if (QString path = m_unwatched.takeFirst(); !known.contains(path)) paths << std::move(path);
+  if (!paths.isEmpty()) m_watcher.addPaths(paths);
+  if (!m_unwatched.isEmpty()) m_watchSome.start();
+}
+
+void DesignsPanel::ShowProgress(qsizetype done) {
+  // A look that finds nothing changed has nothing to count.
+  if (m_nScanTotal == 0) return;
+  m_pProgress->setText(QStringLiteral("Scanning... %1 of %2").arg(done).arg(m_nScanTotal));
+  m_pProgress->show();
+  m_pCancel->show();
+}
+
+void DesignsPanel::CancelScan() {
+  if (!m_pScan) return;
+  delete std::exchange(m_pScan, nullptr);
+  EndScan();
+}
+
+void DesignsPanel::EndScan() {
+  // Called from the scan's own signal: it is deleted once that has returned.
+  if (m_pScan) std::exchange(m_pScan, nullptr)->deleteLater();
+  m_nScanTotal = 0;
+  m_pProgress->hide();
+  m_pCancel->hide();
+  emit scanEnded();
+}

@@ -1,0 +1,98 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+#include "listing/ListTrack.h"
+#include "shell/platform/FileLauncher.h"
+
+class CDecoderDoc;
+class QAction;
+class QLabel;
+class QUndoStack;
+class SegmentListBox;
+struct TrackState;
+
+// The form that shows the open design: ride type, vehicle type, operating mode,
+// file edition, the segment count heading and the segment list. It owns the
+// starting elevation of the listing and the commands that change the listing,
+// which it puts on the undo stack; the document's modified flag follows that stack.
+class CDecoderView : public QWidget, private IListingScreen {
+  Q_OBJECT
+public:
+  // The list shows at least this many lines however small the window gets.
+  static constexpr int kMinListedLines = 8;
+
+  CDecoderView(CDecoderDoc& document, QUndoStack& undoStack, QWidget* parent);
+
+  CDecoderDoc& GetDocument() const { return m_document; }
+
+  // A document was created or opened in the window: nothing before it can be undone.
+  void OnInitialUpdate();
+  // The document was saved: the present state is the file's.
+  void OnDocumentSaved();
+  // Lists the document again and selects its first line.
+  void OnUpdate();
+
+  void OnSetElevation();
+  void OnMirrorTrack();
+  void OnReverseTrack();
+  // Writes the listing to a text file the user chooses, and opens it on request.
+  void OnExport();
+
+  // Who opens an exported file; the desktop's default program unless replaced.
+  void SetFileLauncher(IFileLauncher& launcher) { m_pFileLauncher = &launcher; }
+
+  // What an undo or redo puts back; the design is listed again, keeping the selected line.
+  void ShowTrackState(const TrackState& state);
+  void ShowStartElevation(int elevation);
+
+  // Enable the commands that need a loaded design (Save and Save As), or at least one segment.
+  void OnUpdateFileSaveAs(QAction& command) const;
+  void OnUpdateTrackCommand(QAction& command) const;
+
+  // Stretches the list and the name fields over a client area of cx by cy pixels.
+  void OnSize(int cx, int cy);
+
+  // Room for the fields and kMinListedLines lines of the list.
+  QSize minimumSizeHint() const override;
+
+  QLabel* m_wndFileFormat;
+  QLabel* m_wndSegmentCount;
+  SegmentListBox* m_wndSegmentList;
+  QLabel* m_wndOperatingMode;
+  QLabel* m_wndVehicleType;
+  QLabel* m_wndRideType;
+  int m_nStartElevation = 1;
+
+signals:
+  // A command changed the document or its listing.
+  void documentChanged();
+  // The listing was made again: for another design, starting elevation or track.
+  void listed();
+
+protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+private:
+  void ListTrack();
+  // Lists again and selects the line that was selected, if it is still there.
+  void RelistKeepingSelection();
+  // Shows the texts the form has while no design is loaded.
+  void ShowNoDesign();
+  // Runs Mirror Track or Reverse Track and puts what it changed on the undo stack.
+  void RunTrackCommand(const QString& text, bool (*command)(CDecoderDoc&));
+  // Marks the document modified when it differs from its file, and says so.
+  void SyncModifiedFlag();
+  QLabel* AddStatic(const char* text, int x, int y, int width, int height);
+  void AddCaption(const char* text, int x, int y, int width, int height);
+
+  void ResetList() override;
+  void SetFieldText(FormField field, const std::string& text) override;
+  void AddLine(const std::string& line) override;
+
+  CDecoderDoc& m_document;
+  QUndoStack& m_undoStack;
+  QStringList m_listedLines;
+  IFileLauncher* m_pFileLauncher = &DesktopFileLauncher();
+};
