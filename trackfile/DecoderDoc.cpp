@@ -200,12 +200,16 @@ bool CDecoderDoc::ConfirmBadChecksum(std::uint32_t trailer, std::uint32_t checks
   return ShowMessageBox(text, kAppTitle, MB_YESNO | MB_ICONQUESTION, MessageOwner::MainWindow) == IDYES;
 }
 
+int CDecoderDoc::PutTrackListInFileOrder() {
+  if (m_bOpenCircuit) return 0;
+  const int rotation = RotationToFileOrder();
+  RotateSegmentsBy(rotation);
+  StoreTrackList();
+  return rotation;
+}
+
 void CDecoderDoc::StoreDesign(CArchive& ar) {
-  const int rotation = m_bOpenCircuit ? 0 : RotationToFileOrder();
-  if (!m_bOpenCircuit) {
-    RotateSegmentsBy(rotation);
-    StoreTrackList();
-  }
+  const int rotation = PutTrackListInFileOrder();
   PackDesign({m_pData, std::size_t(m_nDataLen)}, m_bAltChecksum ? kAltChecksumOffset : kNormalChecksumOffset, ar);
   if (rotation != 0) ParseTrackList();
   SetModifiedFlag(false);

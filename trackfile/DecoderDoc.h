@@ -53,6 +53,11 @@ public:
   // Writes code and flags of every record into the track list, in array order.
   void StoreTrackList();
 
+  // Brings a circuit's array and track list into the order Save writes them
+  // (an open circuit is written as it stands); returns the places the array
+  // was rotated by, 0 when it stayed.
+  int PutTrackListInFileOrder();
+
   // Turns every handed piece into its twin of the other hand (MirrorCode) and
   // stores the track list. Marks the document modified when a code changed.
   void MirrorTrack();

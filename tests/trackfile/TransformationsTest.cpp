@@ -3,10 +3,10 @@
 #include <functional>
 #include <map>
 
-#include "examples/DesignBuilder.h"
 #include "framework/Archive.h"
 #include "tests/support/GoldenDesigns.h"
 #include "tests/support/LoadedDocument.h"
+#include "tests/support/TrackDesigns.h"
 
 namespace {
 
@@ -14,12 +14,6 @@ std::vector<SegmentEntry> Entries(const std::vector<int>& codes) {
   std::vector<SegmentEntry> entries;
   for (int code : codes) entries.push_back({std::uint8_t(code)});
   return entries;
-}
-
-DesignDescription DesignOf(std::vector<SegmentEntry> records) {
-  DesignDescription design;
-  design.segments = std::move(records);
-  return design;
 }
 
 // Loads a design and puts exactly these records in its array and track list,
