@@ -64,6 +64,7 @@ void SummariseLoaded(CDecoderDoc& doc, DesignSummary& summary) {
     summary.highest = extent.Highest();
   }
   summary.fit = extent.FittingStarts();
+  summary.track = IdentifyTrack(doc);
 }
 
 }  // namespace
@@ -87,16 +88,16 @@ DesignSummary SummariseDesign(const std::string& path) {
     const FilePrefix file = ReadFilePrefix(path, doc.MaxLoadLength());
     summary.size = file.length;
     loader.LoadDocument(file.bytes, file.length, path);
+    if (!recipient.FirstMessage().empty())
+      summary.message = recipient.FirstMessage();
+    else if (doc.IsEmpty())
+      summary.message = kEmptyDesignMessage;
+    else
+      SummariseLoaded(doc, summary);
   } catch (const CException& failure) {
     return UnreadableDesign(path, FailureReportText(failure));
   } catch (const std::bad_alloc&) {
     return UnreadableDesign(path, FailureReportText(CMemoryException()));
   }
-  if (!recipient.FirstMessage().empty())
-    summary.message = recipient.FirstMessage();
-  else if (doc.IsEmpty())
-    summary.message = kEmptyDesignMessage;
-  else
-    SummariseLoaded(doc, summary);
   return summary;
 }

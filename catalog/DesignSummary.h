@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "catalog/TrackIdentity.h"
 #include "listing/ElevationFit.h"
 #include "listing/ListingHeader.h"
 
@@ -37,6 +38,13 @@ struct DesignSummary {
   bool openCircuit = false;       // Reverse Track asks first
   bool reverseRefused = false;    // Reverse Track refuses
   std::optional<StartElevationRange> fit;
+  TrackIdentity track;
+
+  // Set by SameTrackFinder in the order of the designs: the first earlier
+  // design that shares this one's track, and the fewest steps from that one to
+  // this. Empty for the first of its track and for a refused design.
+  std::string sameTrackAs;
+  TrackSteps variant;
 
   // Loads, and some starting elevation keeps every line buildable.
   bool Fits() const { return loaded && fit.has_value(); }

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "catalog/Catalogue.h"
+#include "catalog/SameTrack.h"
 #include "cli/CatalogCsv.h"
 #include "cli/CatalogJson.h"
 #include "cli/CatalogProgress.h"
@@ -38,12 +39,14 @@ int RunCatalog(const CommandLine& line) {
   {
     CatalogProgress progress(designs.size());
     std::size_t done = 0;
+    SameTrackFinder sameTrack;
     SummariseInOrder(
         designs, line.jobs,
         [&](DesignSummary&& summary) {
           allFit = allFit && summary.Fits();
+          sameTrack.Place(summary);
           progress.BeforeRow();
-          Write(format.row(summary));
+          if (!line.sameTrack || !summary.sameTrackAs.empty()) Write(format.row(summary));
           progress.AfterRow(++done);
           if (std::ferror(stdout)) outputFailed = true;
         },

@@ -52,7 +52,10 @@ std::string CatalogCsvHeader() {
                  "reverse",
                  "fit_first",
                  "fit_last",
-                 "fits"});
+                 "fits",
+                 "track_key",
+                 "same_track_as",
+                 "variant"});
 }
 
 std::string CatalogCsvRow(const DesignSummary& summary) {
@@ -69,5 +72,8 @@ std::string CatalogCsvRow(const DesignSummary& summary) {
   fields.push_back(s.fit ? std::to_string(s.fit->first) : "");
   fields.push_back(s.fit ? std::to_string(s.fit->last) : "");
   fields.push_back(Word(s.Fits()));
+  fields.push_back(s.loaded ? DigestText(s.track.key) : "");
+  fields.push_back(s.sameTrackAs);
+  fields.push_back(VariantText(s));
   return Joined(fields);
 }

@@ -16,3 +16,7 @@ const char* ReverseWord(const DesignSummary& summary) {
 std::string ElevationsText(const DesignSummary& summary) {
   return summary.lowest && summary.highest ? RangeText(*summary.lowest, *summary.highest) : "";
 }
+
+std::string VariantText(const DesignSummary& summary) {
+  return summary.sameTrackAs.empty() ? "" : StepWords(summary.variant);
+}

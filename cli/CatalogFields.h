@@ -15,3 +15,7 @@ const char* ReverseWord(const DesignSummary& summary);
 
 // "1..6", or "4" where the track stays at one elevation; empty without lines.
 std::string ElevationsText(const DesignSummary& summary);
+
+// How the design is reached from the one it shares its track with ("same",
+// "mirrored", "reversed, then mirrored", ...); empty where it shares none.
+std::string VariantText(const DesignSummary& summary);

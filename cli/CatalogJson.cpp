@@ -21,6 +21,9 @@ Json FitJson(const std::optional<StartElevationRange>& fit) {
   return {{"first", fit->first}, {"last", fit->last}};
 }
 
+// An empty text stands for nothing.
+Json TextOrNull(const std::string& text) { return text.empty() ? Json(nullptr) : Json(text); }
+
 }  // namespace
 
 std::string CatalogJsonLine(const DesignSummary& summary) {
@@ -47,6 +50,9 @@ std::string CatalogJsonLine(const DesignSummary& summary) {
   row["reverse"] = loaded(ReverseWord(summary));
   row["fitting_start_elevations"] = FitJson(summary.fit);
   row["fits"] = summary.Fits();
+  row["track_key"] = loaded(DigestText(summary.track.key));
+  row["same_track_as"] = TextOrNull(summary.sameTrackAs);
+  row["variant"] = TextOrNull(VariantText(summary));
   // A file name need not be UTF-8; its invalid bytes become U+FFFD, as in list --json.
   return row.dump(-1, ' ', false, Json::error_handler_t::replace) + '\n';
 }

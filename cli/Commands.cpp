@@ -269,6 +269,8 @@ void AddCatalogCommand(CLI::App& app, CommandLine& line) {
       ->check(CLI::Range(1u, 1024u));
   CLI::Option* json = command.add_flag("--json", line.json, "Print one JSON object per design (JSON Lines)");
   command.add_flag("--csv", line.csv, "Print CSV with a header row")->excludes(json);
+  command.add_flag("--same-track", line.sameTrack,
+                   "Print only the designs whose track an earlier one has, mirrored or reversed or not");
   AddOperand(command, "PATH", line.files, "Track design files (*.td4, in any case) and folders of them");
   RunsAs(command, line, RunCatalog);
 }

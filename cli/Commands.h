@@ -27,6 +27,7 @@ struct CommandLine {
   bool json = false;
   bool csv = false;
   bool recursive = false;
+  bool sameTrack = false;  // catalog: only the designs that share an earlier one's track
   unsigned jobs = 0;  // threads; 0: one per core
   bool yes = false;
   int width = 1000;  // of a picture

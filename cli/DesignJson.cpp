@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "catalog/TrackIdentity.h"
 #include "cli/JsonStreamWriter.h"
 #include "listing/ElevationFit.h"
 #include "listing/ListTrack.h"
@@ -187,5 +188,6 @@ void WriteDesignJson(CDecoderDoc& doc, std::int32_t startElevation, std::FILE* o
   json.Key("start_elevation").Number(startElevation);
   json.Key("segment_count").Number(doc.m_nSegments);
   WriteSegmentsAndLines(json, doc, startElevation);
+  json.Key("track_key").String(DigestText(IdentifyTrack(doc).key));
   json.EndObject();
 }

@@ -9,6 +9,7 @@
 #include "cli/ConsoleListing.h"
 #include "cli/StderrMessageBox.h"
 #include "framework/AppInfo.h"
+#include "framework/Exceptions.h"
 #include "framework/InterruptCleanup.h"
 
 namespace {
@@ -63,6 +64,11 @@ int Run(int argc, char** argv) {
   return line.run(line);
 }
 
+int ReportOutOfMemory() {
+  PrintMessage("", "Out of memory.");
+  return kExitFailure;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -70,7 +76,8 @@ int main(int argc, char** argv) {
   try {
     return Run(argc, argv);
   } catch (const std::bad_alloc&) {
-    PrintMessage("", "Out of memory.");
-    return kExitFailure;
+    return ReportOutOfMemory();
+  } catch (const CMemoryException&) {  // a step of the track key could not grow its segments
+    return ReportOutOfMemory();
   }
 }

@@ -7,7 +7,7 @@ PROJECT_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 # script installs these and what its own work needs besides, from the lists below.
 BUILD_PACKAGES=(
   g++ cmake ninja-build pkg-config
-  libcli11-dev nlohmann-json3-dev
+  libcli11-dev nlohmann-json3-dev nettle-dev
   qt6-base-dev qt6-svg-dev libgl1-mesa-dev
 )
 # The tests: GoogleTest, the fonts the headless window tests measure, and what

@@ -118,7 +118,15 @@ const std::vector<std::string> kCsvHeader = {
     "path",          "size",     "loaded",        "message",          "ride_type",         "vehicle_type",
     "trains",        "cars_per_train", "operating_mode", "edition",     "checksum",          "segment_count",
     "lowest_elevation", "highest_elevation", "chain_lift", "launched_lift_hill", "reverse", "fit_first",
-    "fit_last",      "fits"};
+    "fit_last",      "fits",     "track_key",     "same_track_as",    "variant"};
+
+// SHA-256 of the smallest of the track lists each design's steps reach, from
+// the tracks worked out by hand (the Circuit and the Descent also reversed;
+// mirroring changes none of their pieces, and Reverse Track refuses the other two).
+const std::string kCircuitKey = "063f92213dea775aa2d14459878483c7862234f7212e70f7758d2e2669817254";
+const std::string kDescentKey = "a87425a501802268c44c13217ad8b21a6e003008d821f84ae653c2b2e8ef508d";
+const std::string kTowerKey = "79e973ae305b7cd873e5a9e3d5455522aaa37d432ce39d2dad1ae8f3d086a945";
+const std::string kLaunchKey = "940d919ca3941e691f23efefb685accd13da1c84aaad953daf694339e0c8c9f4";
 
 // The rows of the whole folder, searched recursively, then a path that does not exist.
 Rows ExpectedCsvRows(const CatalogFolder& c) {
@@ -128,23 +136,23 @@ Rows ExpectedCsvRows(const CatalogFolder& c) {
   return {
       kCsvHeader,
       {"./UPPER.TD4", c.Size("UPPER.TD4"), "true", "", ride, cars, "1", "6", mode, "Merovale", "alternative", "6",
-       "-2", "1", "false", "false", "asks_first", "4", "61", "true"},
+       "-2", "1", "false", "false", "asks_first", "4", "61", "true", kDescentKey, "", ""},
       {"./damaged.td4", "3", "false", "Unexpected file format.", "", "", "", "", "", "", "", "", "", "", "", "", "",
-       "", "", "false"},
+       "", "", "false", "", "", ""},
       {"./fits.td4", c.Size("fits.td4"), "true", "", ride, cars, "1", "6", mode, "Original Tivora", "normal", "7", "1",
-       "4", "false", "false", "reverses", "1", "58", "true"},
+       "4", "false", "false", "reverses", "1", "58", "true", kCircuitKey, "", ""},
       {"./high.td4", c.Size("high.td4"), "true", "", ride, cars, "1", "6", mode, "Zanthera", "normal", "17", "1", "65",
-       "true", "false", "refused", "", "", "false"},
+       "true", "false", "refused", "", "", "false", kTowerKey, "", ""},
       // A refused design's size is still the file's.
       {"./maze.td4", c.Size("maze.td4"), "false", "Hedge mazes are not supported", "", "", "", "", "", "", "", "", "",
-       "", "", "", "", "", "", "false"},
+       "", "", "", "", "", "", "false", "", "", ""},
       {"./sub/inner.td4", c.Size("sub/inner.td4"), "true", "", ride, cars, "1", "6", mode, "Original Tivora", "normal",
-       "4", "1", "2", "false", "true", "refused", "1", "60", "true"},
+       "4", "1", "2", "false", "true", "refused", "1", "60", "true", kLaunchKey, "", ""},
       // Loaded as the Yes answer would load it.
       {"./wrong.td4", c.Size("wrong.td4"), "true", "", ride, cars, "1", "6", mode, "Unknown", "wrong", "7", "1", "4",
-       "false", "false", "reverses", "1", "58", "true"},
+       "false", "false", "reverses", "1", "58", "true", kCircuitKey, "./fits.td4", "same"},
       {"missing.td4", "0", "false", "missing.td4 was not found.", "", "", "", "", "", "", "", "", "", "", "", "", "",
-       "", "", "false"},
+       "", "", "false", "", "", ""},
   };
 }
 
@@ -157,10 +165,34 @@ TEST(Td4CatalogTest, CsvRowsInPathOrderWhateverTheThreadCount) {
     EXPECT_EQ(result.status, 3) << jobs;
     EXPECT_EQ(result.err, "");
     EXPECT_EQ(CsvByPython(result.out), Json(expected)) << jobs;
-    EXPECT_NE(result.out.find("fits\r\n./UPPER.TD4,"), std::string::npos);  // CR LF, as RFC 4180 has it
+    EXPECT_NE(result.out.find("variant\r\n./UPPER.TD4,"), std::string::npos);  // CR LF, as RFC 4180 has it
     if (first.empty()) first = result.out;
     EXPECT_EQ(result.out, first) << jobs;
   }
+}
+
+// Descent reversed by hand: every piece turned round, the order reversed, the
+// Begin station brought back to the front.
+TEST(Td4CatalogTest, SameTrackKeepsOnlyTheRowsWhoseTrackAnEarlierOneHas) {
+  TempFolder folder;
+  DesignDescription reversed = Descent();
+  reversed.segments = {{2, kTerminal}, {6}, {4}, {4}, {9}, {1, kTerminal}};
+  folder.Write("a.td4", BuildDesignFile(Descent()));
+  folder.Write("b.td4", BuildDesignFile(Circuit()));
+  folder.Write("c.td4", BuildDesignFile(reversed));
+  Td4Options inside;
+  inside.folder = folder.Path("");
+  const Td4Result csv = RunTd4({"catalog", "--csv", "--same-track", "."}, inside);
+  EXPECT_EQ(csv.status, 0) << csv.err;
+  const Json rows = CsvByPython(csv.out);
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[1][0], "./c.td4");
+  EXPECT_EQ(rows[1][20], kDescentKey);
+  EXPECT_EQ(rows[1][21], "./a.td4");
+  EXPECT_EQ(rows[1][22], "reversed");
+  const Td4Result table = RunTd4({"catalog", "--same-track", "."}, inside);
+  EXPECT_EQ(std::count(table.out.begin(), table.out.end(), '\n'), 2) << table.out;
+  EXPECT_NE(table.out.find("./c.td4\n"), std::string::npos);
 }
 
 // The first design takes longest, so that with several threads the others are
@@ -211,13 +243,14 @@ TEST(Td4CatalogTest, JsonLinesCarryEveryFieldAndNullsWhereThereIsNothing) {
       "operating_mode": "Continuous Circuit Mode", "edition": "Original Tivora", "checksum": "normal",
       "segment_count": 7, "lowest_elevation": 1, "highest_elevation": 4, "chain_lift": false,
       "launched_lift_hill": false, "reverse": "reverses", "fitting_start_elevations": {"first": 1, "last": 58},
-      "fits": true})json"));
+      "fits": true, "track_key": ")json" + kCircuitKey + R"json(", "same_track_as": null, "variant": null})json"));
   EXPECT_EQ(rows[1], Json::parse(R"json({
       "format_version": 1, "path": "maze.td4", "size": )json" + c.Size("maze.td4") + R"json(, "loaded": false,
       "message": "Hedge mazes are not supported", "ride_type": null, "vehicle_type": null, "operating_mode": null,
       "edition": null, "checksum": null, "segment_count": null, "lowest_elevation": null,
       "highest_elevation": null, "chain_lift": null, "launched_lift_hill": null, "reverse": null,
-      "fitting_start_elevations": null, "fits": false})json"));
+      "fitting_start_elevations": null, "fits": false, "track_key": null, "same_track_as": null,
+      "variant": null})json"));
   EXPECT_EQ(rows[2]["fitting_start_elevations"], nullptr);
   EXPECT_EQ(rows[2]["highest_elevation"], 65);
   EXPECT_EQ(rows[2]["fits"], false);
@@ -312,7 +345,7 @@ TEST(Td4CatalogTest, ProgressOnlyWhileStandardErrorIsATerminal) {
   EXPECT_EQ(result.out.find("path,size,"), 0u);
   EXPECT_NE(result.out.find("\rtd4: 0 of 2 designs\033[K" + erase + "fits.td4,"), std::string::npos);
   EXPECT_NE(result.out.find("\rtd4: 1 of 2 designs\033[K" + erase + "wrong.td4,"), std::string::npos);
-  EXPECT_TRUE(result.out.ends_with(",true\r\n\rtd4: 2 of 2 designs\033[K" + erase)) << result.out;
+  EXPECT_TRUE(result.out.ends_with(",fits.td4,same\r\n\rtd4: 2 of 2 designs\033[K" + erase)) << result.out;
 }
 
 }  // namespace
