@@ -6,97 +6,73 @@
 #include <nettle/sha2.h>
 
 #include "trackfile/DecoderDoc.h"
-#include "trackfile/TrackState.h"
 
 namespace {
 
 static_assert(std::tuple_size_v<TrackDigest> == SHA256_DIGEST_SIZE);
 
-// After every step the track list holds the array's codes and flags in the
-// array's order, so its bytes are the segments as the window lists them.
-TrackDigest DigestOf(const CDecoderDoc& doc) {
-  sha256_ctx context;
-  sha256_init(&context);
-  sha256_update(&context, 2 * std::size_t(doc.m_nSegments), doc.m_pTrackList);
-  TrackDigest digest;
-  sha256_digest(&context, digest.size(), digest.data());
-  return digest;
-}
-
-// A loaded design as far as steps see it: an open circuit is saved in another
-// order than a closed one, so the same segments may lead on differently.
-// next holds where each step leads, by index; kNowhere where it is refused.
-struct Reached {
-  TrackDigest digest;
-  bool openCircuit;
-  TrackSteps steps;
-  std::array<std::size_t, 2> next;
-};
-
 constexpr std::size_t kNowhere = ~std::size_t(0);
 
-// Puts the design back as it was loaded, whatever steps were taken since.
-class LoadedTrack {
-public:
-  explicit LoadedTrack(CDecoderDoc& doc)
-      : m_doc(doc),
-        m_state(CaptureTrackState(doc)),
-        m_bOpenCircuit(doc.m_bOpenCircuit),
-        m_bModified(doc.IsModified()) {}
-  ~LoadedTrack() { Restore(); }
-  LoadedTrack(const LoadedTrack&) = delete;
-  LoadedTrack& operator=(const LoadedTrack&) = delete;
-
-  void Restore() {
-    RestoreTrackState(m_doc, m_state);
-    m_doc.m_bOpenCircuit = m_bOpenCircuit;
-    m_doc.SetModifiedFlag(m_bModified);
-  }
-
-private:
-  CDecoderDoc& m_doc;
-  TrackState m_state;
-  int m_bOpenCircuit;
-  bool m_bModified;
+// A design that steps led to: its segments as the track list holds them, and
+// whether it is an open circuit, which Save writes in another order, so the
+// same segments may lead on differently. next tells, by index, where each
+// step leads from here; kNowhere where it is refused.
+struct Reached {
+  std::vector<std::uint8_t> trackList;
+  bool openCircuit;
+  TrackDigest digest;
+  TrackSteps steps;
+  std::array<std::size_t, 2> next = {kNowhere, kNowhere};
 };
 
-}  // namespace
-
-const TrackSteps* TrackIdentity::StepsTo(const TrackDigest& digest) const {
-  const auto found = std::ranges::find(variants, digest, &TrackVariant::digest);
-  return found == variants.end() ? nullptr : &found->steps;
+// After every step the track list holds the array's codes and flags in the
+// array's order, so its bytes are the segments as the window lists them.
+Reached Capture(const CDecoderDoc& doc, TrackSteps steps) {
+  Reached reached{{doc.m_pTrackList, doc.m_pTrackList + 2 * std::size_t(doc.m_nSegments)},
+                  doc.m_bOpenCircuit != 0,
+                  {},
+                  std::move(steps)};
+  sha256_ctx context;
+  sha256_init(&context);
+  sha256_update(&context, reached.trackList.size(), reached.trackList.data());
+  sha256_digest(&context, reached.digest.size(), reached.digest.data());
+  return reached;
 }
 
-namespace {
+// Puts a design reached back into the document as loading it would leave it,
+// but for the elevations, which the next listing works out.
+void PutBack(CDecoderDoc& doc, const Reached& reached) {
+  std::ranges::copy(reached.trackList, doc.m_pTrackList);
+  for (int i = 0; i < doc.m_nSegments; ++i)
+    doc.m_pSegments[i] = {reached.trackList[2 * std::size_t(i)], reached.trackList[2 * std::size_t(i) + 1], 0, 0};
+  doc.m_bOpenCircuit = reached.openCircuit;
+}
 
 // Every design steps lead to from the loaded one. Breadth first, mirror
 // before reverse: the first way to reach a design is one of the fewest steps,
 // and among those the one that mirrors first.
-std::vector<Reached> TakeEveryStep(CDecoderDoc& doc, LoadedTrack& loaded) {
-  std::vector<Reached> reached = {{DigestOf(doc), doc.m_bOpenCircuit != 0, {}, {kNowhere, kNowhere}}};
-  for (std::size_t next = 0; next < reached.size(); ++next) {
+std::vector<Reached> TakeEveryStep(CDecoderDoc& doc) {
+  std::vector<Reached> reached;
+  reached.push_back(Capture(doc, {}));
+  for (std::size_t from = 0; from < reached.size(); ++from) {
     for (const TrackStep step : {TrackStep::Mirror, TrackStep::Reverse}) {
-      // Replayed from the loaded design rather than kept: a copy per design
-      // reached would cost more memory than the steps cost time.
-      loaded.Restore();
-      TrackSteps steps = reached[next].steps;
-      for (const TrackStep taken : steps) TakeStep(doc, taken);
+      PutBack(doc, reached[from]);
       if (!TakeStep(doc, step)) continue;
-      const TrackDigest digest = DigestOf(doc);
-      const bool openCircuit = doc.m_bOpenCircuit != 0;
-      const auto known = std::ranges::find_if(
-          reached, [&](const Reached& r) { return r.digest == digest && r.openCircuit == openCircuit; });
-      reached[next].next[std::size_t(step)] = std::size_t(known - reached.begin());
-      if (known == reached.end()) {
-        steps.push_back(step);
-        reached.push_back({digest, openCircuit, std::move(steps), {kNowhere, kNowhere}});
-      }
+      TrackSteps steps = reached[from].steps;
+      steps.push_back(step);
+      Reached candidate = Capture(doc, std::move(steps));
+      const auto known = std::ranges::find_if(reached, [&](const Reached& r) {
+        return r.digest == candidate.digest && r.openCircuit == candidate.openCircuit;
+      });
+      reached[from].next[std::size_t(step)] = std::size_t(known - reached.begin());
+      if (known == reached.end()) reached.push_back(std::move(candidate));
     }
   }
+  PutBack(doc, reached.front());
   return reached;
 }
 
-// Which of them lead back to the loaded design (the first).
+// Which of them lead back to the loaded design, the first.
 std::vector<bool> LeadingBack(const std::vector<Reached>& reached) {
   std::vector<bool> back(reached.size(), false);
   back[0] = true;
@@ -111,13 +87,18 @@ std::vector<bool> LeadingBack(const std::vector<Reached>& reached) {
 
 }  // namespace
 
+const TrackSteps* TrackIdentity::StepsTo(const TrackDigest& digest) const {
+  const auto found = std::ranges::find(variants, digest, &TrackVariant::digest);
+  return found == variants.end() ? nullptr : &found->steps;
+}
+
 TrackIdentity IdentifyTrack(CDecoderDoc& doc) {
-  LoadedTrack loaded(doc);
-  std::vector<Reached> reached = TakeEveryStep(doc, loaded);
-  // A step is undone by steps on every track whose stations run from Begin to
-  // End. Reverse Track on stations laid otherwise (an End station leading)
-  // can lead where reversing again does not lead back: such designs are not
-  // the same track as this one, or designs of one track could differ in key.
+  const bool modified = doc.IsModified();
+  std::vector<Reached> reached = TakeEveryStep(doc);
+  doc.SetModifiedFlag(modified);
+  // Reverse Track on some station layouts (an End station leading) leads
+  // where reversing again does not lead back: designs that do not lead back
+  // are another track, or designs of one track could differ in key.
   const std::vector<bool> back = LeadingBack(reached);
   TrackIdentity identity;
   for (std::size_t i = 0; i < reached.size(); ++i)

@@ -22,8 +22,8 @@ struct TrackVariant {
 
 // A track and every track that steps lead to from it.
 struct TrackIdentity {
-  // The smallest digest among them: the same for every design that steps
-  // lead to, and for no other track.
+  // The smallest digest among the designs steps lead to and back from: the
+  // same for every design of the track, and for no other track.
   TrackDigest key{};
   // In the order they were found, the design itself first with no steps.
   std::vector<TrackVariant> variants;
@@ -34,10 +34,11 @@ struct TrackIdentity {
 };
 
 // Takes steps from the loaded design until nothing new appears (Mirror Track
-// and Reverse Track do not commute on every piece, so there can be eight) and
-// then puts its segments and track list back as they were; their elevations
-// are left to the next listing. Throws CMemoryException when a step cannot
-// allocate its segments.
+// and Reverse Track do not commute on every piece, so a track can have eight
+// designs), keeping the track list of each design reached, and then puts the
+// design's segments, track list and modified flag back as they were; their
+// elevations are left to the next listing. Throws CMemoryException when a
+// step cannot allocate its segments, leaving the document to be discarded.
 TrackIdentity IdentifyTrack(CDecoderDoc& doc);
 
 // The digest in 64 lowercase hexadecimal digits.
