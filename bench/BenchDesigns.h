@@ -6,6 +6,9 @@
 
 #include "examples/DesignBuilder.h"
 
+// Size of the designs the codec benchmarks unpack and pack.
+inline constexpr std::size_t kDesignBytes = 8 << 20;
+
 // Design buffers of exactly length bytes that load as valid designs: a short
 // circuit in the track list, then filler that gives the codec its character.
 

@@ -1,12 +1,15 @@
 // Prints one table of every benchmark figure beside the bound it is held to,
 // with their ratio and whether the target holds. A figure and its bound are
 // measured alternately; the table shows the median of each and the median of
-// the pairs' ratios. Figures held to a fixed limit show the fastest run's time
-// and the largest run's memory. Reads the benchmarks' JSON (the "median"
-// aggregates of their counters), a folder of timed runs of the programs (one
-// file per command, one line "SECONDS MEGABYTES" per run, line i of every file
-// from the same round), and figures given as NAME=VALUE arguments. Exits 1
-// when a target does not hold.
+// the pairs' ratios. A bound does less work than its figure on the same
+// bytes, so a figure that beats it clearly tells that the bound is broken,
+// not that the figure is good: that fails as a missed target does. Figures
+// held to a fixed limit show the fastest run's time and the largest run's
+// memory. Reads the benchmarks' JSON (the "median" aggregates of their
+// counters), a folder of timed runs of the programs (one file per command,
+// one line "SECONDS MEGABYTES" per run, line i of every file from the same
+// round), and figures given as NAME=VALUE arguments. Exits 1 when a target
+// does not hold or a bound is broken.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -123,6 +126,9 @@ Figures ReadFigures(int argc, char* argv[]) {
   return figures;
 }
 
+// A figure may come out a little under its bound by chance, never by more.
+constexpr double kLeastBoundRatio = 0.95;
+
 // One line of the table: what was measured, what it is held to, their ratio and its target.
 struct Row {
   std::string figure;
@@ -132,33 +138,38 @@ struct Row {
   double bound;
   double ratio;
   double target = 0;     // 0: no target, shown for information
-  bool atLeast = false;  // the ratio must reach the target rather than stay within it
+  bool atLeast = false;  // the ratio is a gain, which must reach the target
+  bool isBound = false;  // against names a bound: work the figure cannot do in less
 
-  bool Holds() const { return target == 0 || (atLeast ? ratio >= target : ratio <= target); }
+  bool BoundBroken() const { return isBound && ratio < kLeastBoundRatio; }
+  bool Holds() const { return !BoundBroken() && (target == 0 || (atLeast ? ratio >= target : ratio <= target)); }
 };
 
 Row PairRow(const std::string& figure, const Pair& pair, const std::string& unit, const std::string& against,
             double target = 0) {
-  return {figure, pair.figure, unit, against, pair.bound, pair.ratio, target};
+  return {figure, pair.figure, unit, against, pair.bound, pair.ratio, target, false, true};
 }
 
 Row LimitRow(const std::string& figure, double measured, const std::string& unit, double limit) {
   return {figure, measured, unit, "limit", limit, measured / limit, 1.0};
 }
 
-// Prints the rows; returns whether every target holds.
+const char* Verdict(const Row& row) {
+  if (row.BoundBroken()) return "BROKEN BOUND";
+  if (row.target == 0) return "-";
+  return row.Holds() ? "yes" : "NO";
+}
+
+// Prints the rows; returns whether every target holds and no bound is broken.
 bool Print(const std::vector<Row>& rows) {
-  std::printf("%-48s %12s  %-44s %12s %7s %8s  %s\n", "Figure", "Measured", "Bound", "", "Ratio", "Target", "Holds");
+  std::printf("%-48s %14s  %-44s %14s %7s %8s  %s\n", "Figure", "Measured", "Bound", "", "Ratio", "Target", "Holds");
   bool allHold = true;
   for (const Row& row : rows) {
     allHold = allHold && row.Holds();
     char target[16] = "-";
     if (row.target > 0) std::snprintf(target, sizeof target, "%s%.2fx", row.atLeast ? ">=" : "<=", row.target);
-    std::printf("%-48s %9.3f %-2s  %-44s %9.3f %-2s %6.2fx %8s  %s\n", row.figure.c_str(), row.measured,
-                row.unit.c_str(), row.against.c_str(), row.bound, row.unit.c_str(), row.ratio, target,
-                row.target == 0 ? "-"
-                : row.Holds()   ? "yes"
-                                : "NO");
+    std::printf("%-48s %9.3f %-4s  %-44s %9.3f %-4s %6.2fx %8s  %s\n", row.figure.c_str(), row.measured,
+                row.unit.c_str(), row.against.c_str(), row.bound, row.unit.c_str(), row.ratio, target, Verdict(row));
   }
   return allHold;
 }
@@ -173,9 +184,20 @@ void AddCodec(std::vector<Row>& rows, const std::map<std::string, Pair>& pairs) 
   add("unpack mixed 8 MiB", "UnpackAgainstChecksum/mixed", "checksum chain over the body", 0);
   add("pack literal-heavy 8 MiB", "PackAgainstChecksum/literal", "checksum chain over bytes written", 2.5);
   add("pack mixed 8 MiB", "PackAgainstChecksum/mixed", "checksum chain over bytes written", 2.5);
-  // Long runs pack to few bytes, but a packer must read all of its input.
   add("pack run-heavy 8 MiB", "PackAgainstChecksum/runs", "checksum chain over bytes written", 0);
-  add("pack run-heavy 8 MiB", "PackAgainstRead/runs", "one read of the input bytes", 2.0);
+}
+
+// Long runs pack to few bytes, but a packer must read all of its input. That
+// read takes a fraction of a millisecond and shares the memory with every
+// neighbour, so its time moves from run to run: the pair is counted in
+// instructions (callgrind), which stay put. Where the read takes a word with
+// one OR, the packer must compare it with the run's byte and gather the
+// difference.
+void AddRunPacking(std::vector<Row>& rows, const Figures& figures) {
+  const double packing = Find(figures, "pack_runs_instructions") / 1e6;
+  const double reading = Find(figures, "read_runs_instructions") / 1e6;
+  rows.push_back(PairRow("pack run-heavy 8 MiB: instructions", {packing, reading, packing / reading}, "M",
+                         "one read of the input bytes: instructions", 4.0));
 }
 
 void AddListing(std::vector<Row>& rows, const std::map<std::string, Pair>& pairs) {
@@ -213,6 +235,7 @@ void AddCatalog(std::vector<Row>& rows, const Timings& timings, const Figures& f
   Row speedUp = PairRow("td4 catalog, 100k designs, 1 thread", timings.Alternated("catalog-1", "catalog-all"), "s",
                         "td4 catalog, 100k designs, " + all, 1.7);
   speedUp.atLeast = true;
+  speedUp.isBound = false;
   rows.push_back(speedUp);
   rows.push_back(LimitRow("td4 catalog, 100k designs: peak resident",
                           std::max(timings.Largest("catalog-1"), timings.Largest("catalog-all")), "MB", 100.0));
@@ -239,6 +262,7 @@ int main(int argc, char* argv[]) {
   const Figures figures = ReadFigures(argc, argv);
   std::vector<Row> rows;
   AddCodec(rows, pairs);
+  AddRunPacking(rows, figures);
   AddListing(rows, pairs);
   AddCommands(rows, timings);
   AddCatalog(rows, timings, figures);

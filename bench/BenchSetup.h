@@ -2,12 +2,8 @@
 
 #include <time.h>
 
-#include <cstddef>
 
 #include <benchmark/benchmark.h>
-
-// Size of the designs the codec benchmarks unpack and pack.
-inline constexpr std::size_t kDesignBytes = 8 << 20;
 
 // Processor time of one call of work, in milliseconds: on a shared machine wall
 // time measures the neighbours too.

@@ -92,12 +92,4 @@ BENCHMARK_CAPTURE(PackAgainstChecksum, literal, LiteralHeavyDesign)->Apply(OnePa
 BENCHMARK_CAPTURE(PackAgainstChecksum, mixed, MixedDesign)->Apply(OnePairPerRepetition);
 BENCHMARK_CAPTURE(PackAgainstChecksum, runs, RunHeavyDesign)->Apply(OnePairPerRepetition);
 
-// Finding where long runs end means reading every byte, which costs more than
-// writing their few bytes: one read of the input bounds packing them.
-void PackAgainstRead(benchmark::State& state, DesignMaker makeDesign) {
-  const Packing pack(makeDesign);
-  TimeAgainstBound(state, pack, [&] { benchmark::DoNotOptimize(ReadEvery(pack.design)); });
-}
-BENCHMARK_CAPTURE(PackAgainstRead, runs, RunHeavyDesign)->Apply(OnePairPerRepetition);
-
 }  // namespace

@@ -18,7 +18,8 @@ TEST_PACKAGES=(
   python3
 )
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
-BENCH_PACKAGES=(libbenchmark-dev time)
+# valgrind: callgrind counts the instructions of the pairs too short to time steadily.
+BENCH_PACKAGES=(libbenchmark-dev time valgrind)
 # dpkg-shlibdeps works out the package's dependencies; file lets it tell binaries.
 PACKAGE_PACKAGES=(dpkg-dev file)
 
