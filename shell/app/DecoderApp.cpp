@@ -8,6 +8,7 @@
 #include "framework/MessageBox.h"
 #include "shell/dialogs/AboutDlg.h"
 #include "shell/platform/AppSettings.h"
+#include "shell/designs/ColumnChooser.h"
 #include "shell/designs/DesignsPanel.h"
 #include "shell/window/FileDropTarget.h"
 #include "shell/window/MainFrame.h"
@@ -77,6 +78,10 @@ void CDecoderApp::RestoreDesignsPanel() {
   if (!panel.isHidden() && !folder.isEmpty()) panel.OpenFolder(folder);
   connect(&panel, &DesignsPanel::folderOpened, this,
           [this](const QString& opened) { m_pSettings->setValue(QString::fromUtf8(kDesignsFolderKey), opened); });
+  const QVariant columns = m_pSettings->value(QString::fromUtf8(kDesignsColumnsKey));
+  if (columns.isValid()) panel.Columns().SetShown(columns.toStringList());
+  connect(&panel.Columns(), &ColumnChooser::shownChanged, this,
+          [this](const QStringList& shown) { m_pSettings->setValue(QString::fromUtf8(kDesignsColumnsKey), shown); });
 }
 
 bool CDecoderApp::ProcessShellCommand(const CCommandLineInfo& commandLine) {

@@ -25,16 +25,23 @@ QIcon StateIcon(DesignState state) {
   return QApplication::style()->standardIcon(QStyle::SP_DialogApplyButton);
 }
 
-QString StateText(DesignState state) {
-  switch (state) {
+QString StateSentence(const DesignSummary& summary, const QString& sameTrack) {
+  const QString fit = QString::fromStdString(DescribeFit(summary.fit));
+  QString sentence;
+  switch (StateOf(summary)) {
     case DesignState::Refused:
-      return QStringLiteral("Refused");
+      sentence = QStringLiteral("Refused: ") + QString::fromStdString(summary.message);
+      break;
     case DesignState::WrongChecksum:
-      return QStringLiteral("Wrong checksum");
+      sentence = QStringLiteral("Wrong checksum, loaded as the Yes answer loads it; ") + fit;
+      break;
     case DesignState::OutOfRange:
-      return QStringLiteral("Out of range at every starting elevation");
+      sentence = QStringLiteral("Loads, but ") + fit;
+      break;
     case DesignState::Fits:
+      sentence = QStringLiteral("Loads and ") + fit;
       break;
   }
-  return QStringLiteral("Fits");
+  if (!sameTrack.isEmpty()) sentence += QStringLiteral("; ") + sameTrack;
+  return sentence;
 }

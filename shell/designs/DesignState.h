@@ -17,6 +17,10 @@ inline constexpr std::size_t kDesignStates = 4;
 
 DesignState StateOf(const DesignSummary& summary);
 
-// The state's icon, one of the style's standard ones, and its words.
+// The state's icon, one of the style's standard ones.
 QIcon StateIcon(DesignState state);
-QString StateText(DesignState state);
+
+// The design's state in words, with why it was refused or where it fits, and
+// sameTrack after it where that is not empty: "Loads and fits with starting
+// elevations 1..49; mirrored of shuttle.td4".
+QString StateSentence(const DesignSummary& summary, const QString& sameTrack);

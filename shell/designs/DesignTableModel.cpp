@@ -9,7 +9,8 @@
 namespace {
 
 const char* const kHeadings[] = {"File",      "Edition", "Checksum",       "Segments",   "Lowest",  "Highest", "Fits",
-                                 "Ride type", "Vehicle", "Operating mode", "Chain lift", "Reverse", "Message"};
+                                 "Ride type", "Vehicle", "Operating mode", "Chain lift", "Reverse", "Message",
+                                 "Same track"};
 static_assert(std::size(kHeadings) == DesignTableModel::ColumnCount);
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
@@ -31,6 +32,16 @@ QString ReverseText(const DesignSummary& summary) {
 }
 
 QVariant Number(const std::optional<std::int64_t>& value) { return value ? QVariant(qlonglong(*value)) : QVariant(); }
+
+// "mirrored of shuttle.td4", "same as shuttle.td4"; empty for the first of its track.
+QString SameTrackText(const DesignSummary& summary) {
+  if (summary.sameTrackAs.empty()) return {};
+  const QString first = FileNameOf(summary.sameTrackAs);
+  if (summary.variant.empty()) return QStringLiteral("same as ") + first;
+  return QString::fromStdString(StepWords(summary.variant)) + QStringLiteral(" of ") + first;
+}
+
+std::string KeyOf(const DesignSummary& summary) { return {summary.track.key.begin(), summary.track.key.end()}; }
 
 bool ByPath(const ScannedDesign& design, const std::string& path) { return design.summary.path < path; }
 
@@ -56,9 +67,11 @@ QVariant DesignTableModel::data(const QModelIndex& index, int role) const {
       if (index.column() == FileName) return m_stateIcons[std::size_t(StateOf(summary))];
       return {};
     case Qt::ToolTipRole:
-      if (index.column() == FileName) return StateText(StateOf(summary));
-      if (index.column() == Message) return Text(summary, Message);
-      return {};
+      return StateSentence(summary, SameTrackText(summary));
+    case kRefusalRole:
+      return summary.loaded ? QVariant() : ::Text(summary.message);
+    case kSharedTrackRole:
+      return SharesTrack(summary);
     case Qt::TextAlignmentRole:
       if (index.column() == Segments || index.column() == Lowest || index.column() == Highest)
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
@@ -96,6 +109,8 @@ QVariant DesignTableModel::Text(const DesignSummary& summary, int column) const 
       return LiftText(summary);
     case Reverse:
       return ReverseText(summary);
+    case SameTrack:
+      return SameTrackText(summary);
     default:
       return {};
   }
@@ -117,6 +132,30 @@ QVariant DesignTableModel::headerData(int section, Qt::Orientation orientation, 
   return QString::fromLatin1(kHeadings[section]);
 }
 
+bool DesignTableModel::SharesTrack(const DesignSummary& summary) const {
+  if (!summary.loaded) return false;
+  const auto rows = m_trackRows.find(KeyOf(summary));
+  return rows != m_trackRows.end() && rows->second > 1;
+}
+
+void DesignTableModel::Count(DesignSummary& summary) {
+  ++m_counts.designs;
+  if (summary.Fits()) ++m_counts.fit;
+  if (!summary.loaded) ++m_counts.refused;
+  m_sameTrack.Place(summary);
+  if (summary.loaded) ++m_trackRows[KeyOf(summary)];
+}
+
+void DesignTableModel::Recount() {
+  m_counts = {};
+  m_sameTrack = {};
+  m_trackRows.clear();
+  for (ScannedDesign& design : m_rows) Count(design.summary);
+  // Any row's Same track may have changed: the first of a track may be gone or new.
+  if (!m_rows.empty()) emit dataChanged(index(0, SameTrack), index(rowCount() - 1, SameTrack));
+  emit countsChanged();
+}
+
 std::vector<ScannedDesign>::iterator DesignTableModel::Find(const std::string& path) {
   return std::lower_bound(m_rows.begin(), m_rows.end(), path, ByPath);
 }
@@ -126,9 +165,12 @@ void DesignTableModel::Put(std::vector<ScannedDesign>&& designs) {
   if (!designs.empty() && (m_rows.empty() || m_rows.back().summary.path < designs.front().summary.path) &&
       std::ranges::is_sorted(designs, {},
                              [](const ScannedDesign& d) -> const std::string& { return d.summary.path; })) {
+    // Later in path order than every row: no row before them changes its Same track.
+    for (ScannedDesign& design : designs) Count(design.summary);
     beginInsertRows({}, rowCount(), rowCount() + int(designs.size()) - 1);
     std::ranges::move(designs, std::back_inserter(m_rows));
     endInsertRows();
+    emit countsChanged();
     return;
   }
   for (ScannedDesign& design : designs) {
@@ -143,6 +185,7 @@ void DesignTableModel::Put(std::vector<ScannedDesign>&& designs) {
       endInsertRows();
     }
   }
+  Recount();
 }
 
 void DesignTableModel::Remove(const std::vector<std::string>& paths) {
@@ -154,12 +197,14 @@ void DesignTableModel::Remove(const std::vector<std::string>& paths) {
     m_rows.erase(place);
     endRemoveRows();
   }
+  if (!paths.empty()) Recount();
 }
 
 void DesignTableModel::Clear() {
   beginResetModel();
   m_rows.clear();
   endResetModel();
+  Recount();
 }
 
 KnownDesigns DesignTableModel::Known() const {

@@ -3,7 +3,11 @@
 #include <QAbstractTableModel>
 #include <QIcon>
 #include <array>
+#include <string>
+#include <unordered_map>
 #include <vector>
+
+#include "catalog/SameTrack.h"
 
 #include "shell/designs/DesignState.h"
 #include "shell/designs/ScannedDesign.h"
@@ -11,7 +15,9 @@
 // The designs of the Designs panel, one row each, kept in path order; a proxy
 // sorts and filters them for the view. Numeric columns give numbers under
 // kSortRole, so that they sort as numbers; the first column carries the
-// design's state as an icon and a tooltip.
+// design's state as an icon, and every cell of a row the state in words as
+// its tooltip. A design's Same track names the first row in path order that
+// shares its track.
 class DesignTableModel : public QAbstractTableModel {
   Q_OBJECT
 public:
@@ -29,9 +35,21 @@ public:
     ChainLift,
     Reverse,
     Message,
+    SameTrack,
     ColumnCount
   };
   static constexpr int kSortRole = Qt::UserRole;
+  // A refused design's message, in every column; nothing for a loaded one.
+  static constexpr int kRefusalRole = Qt::UserRole + 1;
+  // Whether another row shares the design's track.
+  static constexpr int kSharedTrackRole = Qt::UserRole + 2;
+
+  // How many rows there are, how many of them fit and how many were refused.
+  struct Counts {
+    qsizetype designs = 0;
+    qsizetype fit = 0;
+    qsizetype refused = 0;
+  };
 
   explicit DesignTableModel(QObject* parent = nullptr);
 
@@ -53,13 +71,26 @@ public:
   const std::string& PathAt(int row) const { return m_rows[std::size_t(row)].summary.path; }
   // What the rows were made from, for finding what changed in the folder.
   KnownDesigns Known() const;
+  const Counts& RowCounts() const { return m_counts; }
+
+signals:
+  void countsChanged();
 
 private:
   QVariant Text(const DesignSummary& summary, int column) const;
   QVariant SortKey(const DesignSummary& summary, int column) const;
+  bool SharesTrack(const DesignSummary& summary) const;
   std::vector<ScannedDesign>::iterator Find(const std::string& path);
+  // Adds a row's design to the counts and the tracks seen, in path order.
+  void Count(DesignSummary& summary);
+  // Counts every row and finds their tracks again, after a row moved among them.
+  void Recount();
 
   std::vector<ScannedDesign> m_rows;
+  Counts m_counts;
+  SameTrackFinder m_sameTrack;
+  // For each track key, how many rows have it.
+  std::unordered_map<std::string, int> m_trackRows;
   // A style makes a new icon each time it is asked: one of each, made once.
   std::array<QIcon, kDesignStates> m_stateIcons;
 };

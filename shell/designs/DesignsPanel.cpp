@@ -1,19 +1,25 @@
 #include "shell/designs/DesignsPanel.h"
 
 #include <QFile>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
+#include <QMainWindow>
+#include <QMenu>
 #include <QPushButton>
 #include <QSet>
 #include <QShortcut>
-#include <QSortFilterProxyModel>
 #include <QStatusBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "shell/designs/ColumnChooser.h"
+#include "shell/designs/DesignSortProxy.h"
 #include "shell/designs/DesignTableModel.h"
 #include "shell/designs/FolderScan.h"
+#include "shell/designs/RefusalDelegate.h"
 
 namespace {
 constexpr int kQuietMilliseconds = 200;
@@ -26,22 +32,32 @@ constexpr qsizetype kWatchedFilesAtMost = 2000;
 // that the window stays responsive.
 constexpr qsizetype kWatchedPerBatch = 128;
 constexpr int kWatchPauseMilliseconds = 10;
+
+// The columns a new user sees, in this order; the header's menu shows the others.
+constexpr DesignTableModel::Column kFirstColumns[] = {DesignTableModel::FileName, DesignTableModel::Fits,
+                                                     DesignTableModel::Segments, DesignTableModel::RideType,
+                                                     DesignTableModel::SameTrack};
+
+// About as many characters as the first columns and the counts line take.
+constexpr int kHintCharacters = 100;
+
+// Counts as "2,000", whatever the desktop's language, like the panel's other words.
+QString Counted(qsizetype count) { return QLocale(QLocale::English).toString(qlonglong(count)); }
 }  // namespace
 
 DesignsPanel::DesignsPanel(QStatusBar& statusBar, QWidget* parent)
     : QDockWidget(QStringLiteral("Designs"), parent),
       m_pModel(new DesignTableModel(this)),
-      m_pProxy(new QSortFilterProxyModel(this)),
+      m_pProxy(new DesignSortProxy(this)),
       m_pTable(new QTableView),
       m_pFilter(new QLineEdit),
+      m_pOnlySharedTracks(new QAction(QStringLiteral("only designs that share their track"), this)),
+      m_pCounts(new QLabel),
+      m_pScanOutcome(new QLabel),
       m_pProgress(new QLabel(&statusBar)),
       m_pCancel(new QPushButton(QStringLiteral("Cancel"), &statusBar)) {
   setObjectName(QStringLiteral("DesignsPanel"));
   m_pProxy->setSourceModel(m_pModel);
-  m_pProxy->setSortRole(DesignTableModel::kSortRole);
-  m_pProxy->setFilterKeyColumn(-1);
-  m_pProxy->setFilterCaseSensitivity(Qt::CaseInsensitive);
-  m_pProxy->setSortCaseSensitivity(Qt::CaseInsensitive);
 
   m_pTable->setModel(m_pProxy);
   m_pTable->setSortingEnabled(true);
@@ -50,6 +66,9 @@ DesignsPanel::DesignsPanel(QStatusBar& statusBar, QWidget* parent)
   m_pTable->setSelectionMode(QAbstractItemView::SingleSelection);
   m_pTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
   m_pTable->setWordWrap(false);
+  // The end of a name tells designs apart more often than its start.
+  m_pTable->setTextElideMode(Qt::ElideMiddle);
+  m_pTable->setItemDelegate(new RefusalDelegate(*m_pTable->horizontalHeader(), m_pTable));
   m_pTable->verticalHeader()->hide();
   // Rows of one height spare the view from measuring each of a folder's many rows.
   m_pTable->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -59,6 +78,14 @@ DesignsPanel::DesignsPanel(QStatusBar& statusBar, QWidget* parent)
   m_pTable->horizontalHeader()->setResizeContentsPrecision(kMeasuredRows);
   m_pTable->verticalHeader()->setResizeContentsPrecision(kMeasuredRows);
   m_pTable->horizontalHeader()->setStretchLastSection(true);
+  QHeaderView& header = *m_pTable->horizontalHeader();
+  for (int place = 0; place < int(std::size(kFirstColumns)); ++place)
+    header.moveSection(header.visualIndex(kFirstColumns[place]), place);
+  m_pColumns = new ColumnChooser(header);
+  QStringList firstColumns;
+  for (const DesignTableModel::Column column : kFirstColumns)
+    firstColumns << m_pModel->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+  m_pColumns->SetShown(firstColumns);
   connect(m_pTable, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
     const QString path = QFile::decodeName(m_pModel->PathAt(m_pProxy->mapToSource(index).row()).c_str());
     emit designChosen(path);
@@ -67,12 +94,27 @@ DesignsPanel::DesignsPanel(QStatusBar& statusBar, QWidget* parent)
   m_pFilter->setPlaceholderText(QStringLiteral("Filter"));
   m_pFilter->setClearButtonEnabled(true);
   connect(m_pFilter, &QLineEdit::textChanged, m_pProxy, &QSortFilterProxyModel::setFilterFixedString);
+  m_pOnlySharedTracks->setCheckable(true);
+  connect(m_pOnlySharedTracks, &QAction::toggled, m_pProxy, &DesignSortProxy::SetOnlySharedTracks);
+  m_pFilter->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(m_pFilter, &QWidget::customContextMenuRequested, this, &DesignsPanel::ShowFilterMenu);
+
+  connect(m_pModel, &DesignTableModel::countsChanged, this, &DesignsPanel::ShowCounts);
+  for (const auto shownChanged : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+    connect(m_pProxy, shownChanged, this, &DesignsPanel::ShowCounts);
+  connect(m_pProxy, &QAbstractItemModel::modelReset, this, &DesignsPanel::ShowCounts);
+  connect(m_pProxy, &QAbstractItemModel::layoutChanged, this, &DesignsPanel::ShowCounts);
+  ShowCounts();
 
   auto* contents = new QWidget;
   auto* layout = new QVBoxLayout(contents);
   layout->setContentsMargins(2, 2, 2, 2);
   layout->addWidget(m_pFilter);
   layout->addWidget(m_pTable);
+  auto* countsLine = new QHBoxLayout;
+  countsLine->addWidget(m_pCounts, 1);
+  countsLine->addWidget(m_pScanOutcome);
+  layout->addLayout(countsLine);
   setWidget(contents);
 
   auto* cancelKey = new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &DesignsPanel::CancelScan);
@@ -96,6 +138,11 @@ DesignsPanel::DesignsPanel(QStatusBar& statusBar, QWidget* parent)
 
 DesignsPanel::~DesignsPanel() { delete m_pScan; }
 
+QSize DesignsPanel::sizeHint() const {
+  const QSize hint = QDockWidget::sizeHint();
+  return {std::max(hint.width(), fontMetrics().averageCharWidth() * kHintCharacters), hint.height()};
+}
+
 void DesignsPanel::OpenFolder(const QString& folder) {
   CancelScan();
   m_rescan.stop();
@@ -106,6 +153,11 @@ void DesignsPanel::OpenFolder(const QString& folder) {
   m_pModel->Clear();
   m_watcher.addPath(folder);
   setWindowTitle(QStringLiteral("Designs - ") + folder);
+  // Docked from hidden, the window would give it the width it had: the first columns need more.
+  if (auto* window = qobject_cast<QMainWindow*>(parentWidget()); window && isHidden() && !isFloating()) {
+    show();
+    window->resizeDocks({this}, {sizeHint().width()}, Qt::Horizontal);
+  }
   show();
   raise();
   Scan({});
@@ -114,6 +166,7 @@ void DesignsPanel::OpenFolder(const QString& folder) {
 
 void DesignsPanel::Scan(KnownDesigns known) {
   delete std::exchange(m_pScan, nullptr);
+  m_pScanOutcome->clear();
   m_pScan = new FolderScan(m_strFolder, std::move(known));
   connect(m_pScan, &FolderScan::listed, this, [this](const std::vector<std::string>& gone, qsizetype total) {
     m_pModel->Remove(gone);
@@ -150,6 +203,7 @@ void DesignsPanel::WatchSome() {
 }
 
 void DesignsPanel::ShowProgress(qsizetype done) {
+  m_nScanDone = done;
   // A look that finds nothing changed has nothing to count.
   if (m_nScanTotal == 0) return;
   m_pProgress->setText(QStringLiteral("Scanning... %1 of %2").arg(done).arg(m_nScanTotal));
@@ -157,9 +211,27 @@ void DesignsPanel::ShowProgress(qsizetype done) {
   m_pCancel->show();
 }
 
+void DesignsPanel::ShowCounts() {
+  const DesignTableModel::Counts& counts = m_pModel->RowCounts();
+  m_pCounts->setText(QStringLiteral("%1 %2 · %3 fit · %4 refused · %5 shown")
+                         .arg(Counted(counts.designs), counts.designs == 1 ? QStringLiteral("design") : QStringLiteral("designs"),
+                              Counted(counts.fit), Counted(counts.refused), Counted(m_pProxy->rowCount())));
+}
+
+void DesignsPanel::ShowFilterMenu(const QPoint& at) {
+  QMenu* menu = m_pFilter->createStandardContextMenu();
+  menu->addSeparator();
+  menu->addAction(m_pOnlySharedTracks);
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->popup(m_pFilter->mapToGlobal(at));
+}
+
 void DesignsPanel::CancelScan() {
   if (!m_pScan) return;
   delete std::exchange(m_pScan, nullptr);
+  if (m_nScanTotal > 0)
+    m_pScanOutcome->setText(
+        QStringLiteral("Scan cancelled: %1 of %2 read").arg(Counted(m_nScanDone), Counted(m_nScanTotal)));
   EndScan();
 }
 

@@ -7,12 +7,14 @@
 
 #include "shell/designs/ScannedDesign.h"
 
+class ColumnChooser;
+class DesignSortProxy;
 class DesignTableModel;
 class FolderScan;
+class QAction;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QSortFilterProxyModel;
 class QStatusBar;
 class QTableView;
 
@@ -21,7 +23,8 @@ class QTableView;
 // them. The folder is read on worker threads, with its progress and a Cancel
 // button in the status bar (Esc in the panel cancels too), and followed
 // afterwards: designs added, changed or removed update their rows. Enter or a
-// double-click on a row asks for its design to be opened.
+// double-click on a row asks for its design to be opened. A line under the
+// table counts the designs, and tells when a scan was cancelled.
 class DesignsPanel : public QDockWidget {
   Q_OBJECT
 public:
@@ -32,14 +35,25 @@ public:
   void OpenFolder(const QString& folder);
   const QString& Folder() const { return m_strFolder; }
 
+  // Wide enough for the first columns, in the desktop's font, where the window docks it at first.
+  QSize sizeHint() const override;
+
   // Stops reading the folder; the rows already in stay.
   void CancelScan();
   bool IsScanning() const { return m_pScan != nullptr; }
 
   DesignTableModel& Model() const { return *m_pModel; }
-  QSortFilterProxyModel& Proxy() const { return *m_pProxy; }
+  DesignSortProxy& Proxy() const { return *m_pProxy; }
   QTableView& Table() const { return *m_pTable; }
   QLineEdit& FilterField() const { return *m_pFilter; }
+  // The filter field's menu entry that keeps only the designs whose track another row has.
+  QAction& OnlySharedTracks() const { return *m_pOnlySharedTracks; }
+  // The header's menu of columns to show.
+  ColumnChooser& Columns() const { return *m_pColumns; }
+  // "2,000 designs · 1,412 fit · 37 refused · 12 shown".
+  QLabel& Counts() const { return *m_pCounts; }
+  // "Scan cancelled: 1,568 of 50,000 read" after a cancelled scan, until the next one.
+  QLabel& ScanOutcome() const { return *m_pScanOutcome; }
   // The status bar's progress text while scanning.
   QLabel& Progress() const { return *m_pProgress; }
 
@@ -58,16 +72,23 @@ private:
   void WatchFiles(const std::vector<ScannedDesign>& designs);
   void WatchSome();
   void ShowProgress(qsizetype done);
+  void ShowCounts();
+  void ShowFilterMenu(const QPoint& at);
 
   QString m_strFolder;
   DesignTableModel* m_pModel;
-  QSortFilterProxyModel* m_pProxy;
+  DesignSortProxy* m_pProxy;
   QTableView* m_pTable;
   QLineEdit* m_pFilter;
+  QAction* m_pOnlySharedTracks;
+  ColumnChooser* m_pColumns = nullptr;
+  QLabel* m_pCounts;
+  QLabel* m_pScanOutcome;
   QLabel* m_pProgress;
   QPushButton* m_pCancel;
   FolderScan* m_pScan = nullptr;
   qsizetype m_nScanTotal = 0;
+  qsizetype m_nScanDone = 0;
   QFileSystemWatcher m_watcher;
   // A copy or an unpacked archive changes the folder many times in a row: it is read again once it is quiet.
   QTimer m_rescan;

@@ -27,5 +27,8 @@ inline constexpr const char* kStatusBarKey = "Settings/StatusBar";
 // Designs panel, opened again at start when the panel was left showing (its
 // place and showing are part of "WindowState").
 inline constexpr const char* kDesignsFolderKey = "Settings/DesignsFolder";
+// Section "Settings", value "DesignsColumns": the headings of the columns the
+// Designs panel shows, as chosen in its header's menu; absent, the first few.
+inline constexpr const char* kDesignsColumnsKey = "Settings/DesignsColumns";
 // The recent files, as "File1", "File2", ... in this section.
 inline constexpr const char* kRecentFileSection = "Recent File List";

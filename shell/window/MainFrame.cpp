@@ -114,7 +114,9 @@ void CMainFrame::CreateStatusBar() {
 
 void CMainFrame::CreateDesignsPanel() {
   m_pDesignsPanel = new DesignsPanel(*statusBar(), this);
-  addDockWidget(Qt::BottomDockWidgetArea, m_pDesignsPanel);
+  // Beside the form rather than under it: the window's height goes to the
+  // segment list and the profile on one side and to the panel's rows on the other.
+  addDockWidget(Qt::RightDockWidgetArea, m_pDesignsPanel);
   m_pDesignsPanel->hide();
   QAction* toggle = m_pDesignsPanel->toggleViewAction();
   toggle->setText(QStringLiteral("&Designs Panel"));

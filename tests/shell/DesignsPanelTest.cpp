@@ -1,16 +1,22 @@
+#include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
-#include <QSortFilterProxyModel>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTableView>
 #include <filesystem>
 
+#include "shell/designs/ColumnChooser.h"
+#include "shell/designs/DesignSortProxy.h"
 #include "shell/designs/DesignTableModel.h"
 #include "shell/designs/DesignsPanel.h"
 #include "tests/shell/AppFixture.h"
 
 namespace {
-constexpr std::uint8_t kLevel = 0, kUp = 4, kUpSteep = 5, kDown = 10, kLeftCurve = 16, kUpToVertical = 124;
+constexpr std::uint8_t kLevel = 0, kUp = 4, kUpSteep = 5, kDown = 10, kLeftCurve = 16, kRightCurve = 17,
+                       kUpToVertical = 124;
 using Column = DesignTableModel::Column;
 
 // Elevations from starting elevation 1, worked out from the delta of each code
@@ -54,6 +60,25 @@ void OpenAndWait(DesignsPanel& panel, const QString& folder, int designs) {
   QCOMPARE(panel.Model().rowCount(), designs);
 }
 
+// Two designs that fit, one that fits nowhere and one refused.
+void WriteOneOfEach(DesignFolder& designs) {
+  designs.Write(Steep(), "steep.td4");
+  designs.Write(Drop(), "drop.td4");
+  designs.Write(Tower(), "tower.td4");
+  designs.folder.Write("noise.td4", kNoise);
+}
+
+// The panel with one design of each kind in.
+struct OneOfEachShown {
+  OneOfEachShown() {
+    WriteOneOfEach(designs);
+    OpenAndWait(panel, designs.Path(), 4);
+  }
+  ShellFixture shell;
+  DesignFolder designs;
+  DesignsPanel& panel = shell.frame.GetDesignsPanel();
+};
+
 int RowOf(DesignsPanel& panel, const QString& fileName) {
   return ColumnTexts(panel, DesignTableModel::FileName).indexOf(fileName);
 }
@@ -68,6 +93,11 @@ private slots:
   void followsFilesAddedChangedAndRemoved();
   void scanningCancels();
   void remembersItsFolderAcrossStarts();
+  void countsTheDesignsAndTellsOfACancelledScan();
+  void showsARefusedDesignsMessageAcrossItsRow();
+  void sortsEmptyCellsLastBothWays();
+  void remembersTheColumnsChosen();
+  void namesTheFirstDesignOfTheSameTrack();
 };
 
 void DesignsPanelTest::showsTheSummaryOfEveryDesign() {
@@ -100,21 +130,19 @@ void DesignsPanelTest::showsTheSummaryOfEveryDesign() {
   const auto state = [&panel](const QString& name) {
     return panel.Proxy().index(RowOf(panel, name), DesignTableModel::FileName).data(Qt::ToolTipRole).toString();
   };
-  QCOMPARE(state("steep.td4"), "Fits");
-  QCOMPARE(state("noise.td4"), "Refused");
+  QCOMPARE(state("steep.td4"), "Loads and fits with starting elevations 1..49");
+  const QString message = panel.Proxy().index(RowOf(panel, "noise.td4"), DesignTableModel::Message).data().toString();
+  QCOMPARE(state("noise.td4"), "Refused: " + message);
+  // Every cell of the row tells the same.
+  QCOMPARE(panel.Proxy().index(RowOf(panel, "noise.td4"), DesignTableModel::Segments).data(Qt::ToolTipRole).toString(),
+           "Refused: " + message);
   // Summaries are made on other threads: their messages never reach the window's box.
   QVERIFY(shell.messages.Texts().empty());
 }
 
 void DesignsPanelTest::sortsNumbersAsNumbersAndFilters() {
-  ShellFixture shell;
-  DesignFolder designs;
-  designs.Write(Steep(), "steep.td4");
-  designs.Write(Drop(), "drop.td4");
-  designs.Write(Tower(), "tower.td4");
-  designs.folder.Write("noise.td4", kNoise);
-  DesignsPanel& panel = shell.frame.GetDesignsPanel();
-  OpenAndWait(panel, designs.Path(), 4);
+  OneOfEachShown shown;
+  DesignsPanel& panel = shown.panel;
 
   // As text "10" would come before "3"; a design without segments comes last.
   panel.Table().sortByColumn(DesignTableModel::Segments, Qt::AscendingOrder);
@@ -256,6 +284,123 @@ void DesignsPanelTest::remembersItsFolderAcrossStarts() {
   QVERIFY(program.Frame().GetDesignsPanel().isHidden());
   QVERIFY(!program.Frame().GetDesignsPanel().IsScanning());
   QCOMPARE(program.Frame().GetDesignsPanel().Model().rowCount(), 0);
+}
+
+void DesignsPanelTest::countsTheDesignsAndTellsOfACancelledScan() {
+  OneOfEachShown shown;
+  DesignsPanel& panel = shown.panel;
+  QCOMPARE(panel.Counts().text(), "4 designs · 2 fit · 1 refused · 4 shown");
+  panel.FilterField().setText("steep");
+  QCOMPARE(panel.Counts().text(), "4 designs · 2 fit · 1 refused · 1 shown");
+  QCOMPARE(panel.ScanOutcome().text(), "");
+
+  DesignFolder many;
+  for (int i = 0; i < 5000; ++i) many.Write(Steep(), "many" + std::to_string(i) + ".td4");
+  panel.FilterField().clear();
+  panel.OpenFolder(many.Path());
+  QTRY_VERIFY(!panel.Progress().isHidden());  // listed: the scan knows how many there are
+  panel.CancelScan();
+  const QRegularExpressionMatch cancelled =
+      QRegularExpression("^Scan cancelled: ([0-9,]+) of 5,000 read$").match(panel.ScanOutcome().text());
+  QVERIFY2(cancelled.hasMatch(), qPrintable(panel.ScanOutcome().text()));
+  const QString read = cancelled.captured(1);
+  QCOMPARE(read, QLocale(QLocale::English).toString(panel.Model().rowCount()));
+  QCOMPARE(panel.Counts().text(), QString("%1 designs · %1 fit · 0 refused · %1 shown").arg(read));
+  // Until the next scan.
+  OpenAndWait(panel, shown.designs.Path(), 4);
+  QCOMPARE(panel.ScanOutcome().text(), "");
+}
+
+void DesignsPanelTest::showsARefusedDesignsMessageAcrossItsRow() {
+  ShellFixture shell;
+  DesignFolder designs;
+  designs.Write(Steep(), "steep.td4");
+  designs.folder.Write("noise.td4", kNoise);
+  QVERIFY(shell.Activate());
+  DesignsPanel& panel = shell.frame.GetDesignsPanel();
+  OpenAndWait(panel, designs.Path(), 2);
+  QTableView& table = panel.Table();
+  // Whatever is painted in a cell beside the file's name other than its background.
+  const auto inked = [&](const QString& name, Column column) {
+    const QImage picture = table.viewport()->grab().toImage();
+    const QRect cell = table.visualRect(panel.Proxy().index(RowOf(panel, name), column));
+    const QRgb background = picture.pixel(cell.left() + 1, cell.top() + 1);
+    int pixels = 0;
+    for (int y = cell.top(); y <= cell.bottom(); ++y)
+      for (int x = cell.left(); x <= cell.right(); ++x) pixels += picture.pixel(x, y) != background;
+    return pixels;
+  };
+  // Segments of the design that loads are a short number; the refused one's
+  // cells, empty in the model, carry its message.
+  QVERIFY(inked("noise.td4", DesignTableModel::Fits) > 0);
+  QVERIFY(inked("noise.td4", DesignTableModel::RideType) > 0);
+  QCOMPARE(inked("steep.td4", DesignTableModel::SameTrack), 0);
+}
+
+void DesignsPanelTest::sortsEmptyCellsLastBothWays() {
+  OneOfEachShown shown;
+  DesignsPanel& panel = shown.panel;
+  const struct {
+    Column column;
+    Qt::SortOrder order;
+    QStringList texts;
+  } cases[] = {
+      {DesignTableModel::Segments, Qt::AscendingOrder, {"3", "8", "10", ""}},
+      {DesignTableModel::Segments, Qt::DescendingOrder, {"10", "8", "3", ""}},
+      {DesignTableModel::Fits, Qt::DescendingOrder, {"none", "11..61", "1..49", ""}},
+      {DesignTableModel::Edition, Qt::DescendingOrder, {"Original Tivora", "Original Tivora", "Original Tivora", ""}},
+  };
+  for (const auto& c : cases) {
+    panel.Table().sortByColumn(c.column, c.order);
+    QCOMPARE(ColumnTexts(panel, c.column), c.texts);
+  }
+}
+
+void DesignsPanelTest::remembersTheColumnsChosen() {
+  AppFixture program;
+  program.TurnWarningOff();
+  program.Start();
+  const auto shown = [&program] { return program.Frame().GetDesignsPanel().Columns().Shown(); };
+  QCOMPARE(shown(), QStringList({"File", "Segments", "Fits", "Ride type", "Same track"}));
+  const auto choose = [&program](const QString& heading) {
+    for (QAction* entry : program.Frame().GetDesignsPanel().Columns().actions())
+      if (entry->text() == heading) entry->trigger();
+  };
+  choose("Edition");
+  choose("Fits");
+  QCOMPARE(shown(), QStringList({"File", "Edition", "Segments", "Ride type", "Same track"}));
+  program.Frame().close();
+
+  program.Start();
+  QCOMPARE(shown(), QStringList({"File", "Edition", "Segments", "Ride type", "Same track"}));
+  const QHeaderView& header = *program.Frame().GetDesignsPanel().Table().horizontalHeader();
+  QVERIFY(header.isSectionHidden(DesignTableModel::Fits));
+  QVERIFY(!header.isSectionHidden(DesignTableModel::Edition));
+}
+
+// The same track under other names: a copy under another ride type, and the
+// mirror written by hand (the left curve becomes a right one); the same pieces
+// in another order are another track.
+void DesignsPanelTest::namesTheFirstDesignOfTheSameTrack() {
+  ShellFixture shell;
+  DesignFolder designs;
+  designs.Write(Design({{kLevel}, {kLeftCurve}, {kUp}}), "a-curve.td4");
+  designs.Write(Design({{kLevel}, {kLeftCurve}, {kUp}}, 52), "b-copy.td4");
+  designs.Write(Design({{kLevel}, {kRightCurve}, {kUp}}), "c-mirror.td4");
+  designs.Write(Design({{kLevel}, {kUp}, {kLeftCurve}}), "d-other.td4");
+  designs.folder.Write("e-noise.td4", kNoise);
+  DesignsPanel& panel = shell.frame.GetDesignsPanel();
+  OpenAndWait(panel, designs.Path(), 5);
+  QCOMPARE(ColumnTexts(panel, DesignTableModel::SameTrack),
+           QStringList({"", "same as a-curve.td4", "mirrored of a-curve.td4", "", ""}));
+  QCOMPARE(panel.Proxy().index(2, DesignTableModel::FileName).data(Qt::ToolTipRole).toString(),
+           "Loads and fits with starting elevations 1..60; mirrored of a-curve.td4");
+
+  panel.OnlySharedTracks().trigger();
+  QCOMPARE(ColumnTexts(panel, DesignTableModel::FileName), QStringList({"a-curve.td4", "b-copy.td4", "c-mirror.td4"}));
+  QCOMPARE(panel.Counts().text(), "5 designs · 4 fit · 1 refused · 3 shown");
+  panel.OnlySharedTracks().trigger();
+  QCOMPARE(panel.Proxy().rowCount(), 5);
 }
 
 QTEST_MAIN(DesignsPanelTest)
