@@ -136,8 +136,6 @@ DesignsPanel::DesignsPanel(QStatusBar& statusBar, QWidget* parent)
   connect(&m_watchSome, &QTimer::timeout, this, &DesignsPanel::WatchSome);
 }
 
-DesignsPanel::~DesignsPanel() { delete m_pScan; }
-
 QSize DesignsPanel::sizeHint() const {
   const QSize hint = QDockWidget::sizeHint();
   return {std::max(hint.width(), fontMetrics().averageCharWidth() * kHintCharacters), hint.height()};
@@ -165,9 +163,9 @@ void DesignsPanel::OpenFolder(const QString& folder) {
 }
 
 void DesignsPanel::Scan(KnownDesigns known) {
-  delete std::exchange(m_pScan, nullptr);
+  DropScan();
   m_pScanOutcome->clear();
-  m_pScan = new FolderScan(m_strFolder, std::move(known));
+  m_pScan = new FolderScan(m_strFolder, std::move(known), this);
   connect(m_pScan, &FolderScan::listed, this, [this](const std::vector<std::string>& gone, qsizetype total) {
     m_pModel->Remove(gone);
     m_pModel->Reserve(std::size_t(total));
@@ -228,16 +226,23 @@ void DesignsPanel::ShowFilterMenu(const QPoint& at) {
 
 void DesignsPanel::CancelScan() {
   if (!m_pScan) return;
-  delete std::exchange(m_pScan, nullptr);
+  DropScan();
   if (m_nScanTotal > 0)
     m_pScanOutcome->setText(
         QStringLiteral("Scan cancelled: %1 of %2 read").arg(Counted(m_nScanDone), Counted(m_nScanTotal)));
   EndScan();
 }
 
+void DesignsPanel::DropScan() {
+  // Also called from the scan's own signal: it is deleted once that has returned.
+  if (FolderScan* scan = std::exchange(m_pScan, nullptr)) {
+    scan->Cancel();
+    scan->deleteLater();
+  }
+}
+
 void DesignsPanel::EndScan() {
-  // Called from the scan's own signal: it is deleted once that has returned.
-  if (m_pScan) std::exchange(m_pScan, nullptr)->deleteLater();
+  DropScan();
   m_nScanTotal = 0;
   m_pProgress->hide();
   m_pCancel->hide();

@@ -29,7 +29,6 @@ class DesignsPanel : public QDockWidget {
   Q_OBJECT
 public:
   DesignsPanel(QStatusBar& statusBar, QWidget* parent);
-  ~DesignsPanel() override;
 
   // Shows the panel with the designs of folder; a scan still running stops.
   void OpenFolder(const QString& folder);
@@ -67,6 +66,8 @@ signals:
 private:
   // Reads what changed in the folder since the rows were made.
   void Scan(KnownDesigns known);
+  // Cancels the running scan, if any; it goes with the next turn of the event loop.
+  void DropScan();
   void EndScan();
   // Watches the files of new rows too, up to a limit, for changes written in place.
   void WatchFiles(const std::vector<ScannedDesign>& designs);

@@ -38,8 +38,18 @@ FolderScan::FolderScan(const QString& folder, KnownDesigns known, QObject* paren
 }
 
 FolderScan::~FolderScan() {
-  m_cancel = true;
+  Cancel();
   m_pThread->wait();
+}
+
+void FolderScan::Cancel() {
+  m_take.stop();
+  {
+    // Under the lock, so that a worker about to wait sees it.
+    const std::lock_guard lock(m_mutex);
+    m_cancel = true;
+  }
+  m_taken.notify_all();
 }
 
 void FolderScan::Run(const std::string& folder, const KnownDesigns& known) {
@@ -69,11 +79,7 @@ void FolderScan::Run(const std::string& folder, const KnownDesigns& known) {
       changed, 0,
       [&](DesignSummary&& summary) {
         std::unique_lock lock(m_mutex);
-        while (m_found.designs.size() >= kLargestBatch && !m_cancel) {
-          lock.unlock();
-          QThread::msleep(1);
-          lock.lock();
-        }
+        m_taken.wait(lock, [this] { return m_found.designs.size() < kLargestBatch || m_cancel; });
         m_found.designs.push_back({std::move(summary), stamps[done++]});
         m_found.done = qsizetype(done);
       },
@@ -92,9 +98,11 @@ void FolderScan::TakeFound() {
     found.done = m_found.done;
     found.finished = m_found.finished;
   }
+  m_taken.notify_all();
+  // A receiver may cancel the scan on any of these signals; the next is then not sent.
   if (found.listing) emit listed(found.listing->first, found.listing->second);
-  if (!found.designs.empty()) emit summarised(found.designs, found.done);
-  if (found.finished) {
+  if (!found.designs.empty() && !m_cancel) emit summarised(found.designs, found.done);
+  if (found.finished && !m_cancel) {
     m_take.stop();
     emit finished();
   }

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QTimer>
 #include <atomic>
+#include <condition_variable>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -17,12 +18,15 @@ class QThread;
 // designs that are new or changed since known, on all cores. The object's own
 // thread takes the results in batches on a timer, so that its event loop
 // turns to the user between two batches however fast the summaries come.
-// Deleting the scan cancels it: no signal comes after that.
+// Cancel, or deleting the scan, stops it: no signal comes after that.
 class FolderScan : public QObject {
   Q_OBJECT
 public:
   FolderScan(const QString& folder, KnownDesigns known, QObject* parent = nullptr);
   ~FolderScan() override;
+
+  // Stops the reading; the threads end as soon as they notice.
+  void Cancel();
 
 signals:
   // The folder is listed: these known paths are gone, and total designs are to be summarised.
@@ -46,6 +50,8 @@ private:
 
   std::atomic<bool> m_cancel{false};
   std::mutex m_mutex;
+  // The timer took a batch, or the scan was cancelled: a waiting worker goes on.
+  std::condition_variable m_taken;
   Found m_found;
   QTimer m_take;
   std::unique_ptr<QThread> m_pThread;

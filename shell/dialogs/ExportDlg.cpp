@@ -18,8 +18,11 @@ CExportDlg::CExportDlg(const QString& defaultExtension, const QString& fileName,
   if (!fileName.isEmpty()) selectFile(fileName);
 
   m_wndLaunch = new QCheckBox(QStringLiteral("&Launch file after creation"), this);
-  auto* grid = qobject_cast<QGridLayout*>(layout());
-  grid->addWidget(m_wndLaunch, grid->rowCount(), 0, 1, grid->columnCount());
+  // Qt's own dialog is laid out on a grid; the box goes in a row of its own below it.
+  if (auto* grid = qobject_cast<QGridLayout*>(layout()))
+    grid->addWidget(m_wndLaunch, grid->rowCount(), 0, 1, grid->columnCount());
+  else if (layout())
+    layout()->addWidget(m_wndLaunch);
   // Clicks from the keyboard come through here too.
   connect(m_wndLaunch, &QCheckBox::clicked, this, &CExportDlg::OnClickedLaunch);
 }

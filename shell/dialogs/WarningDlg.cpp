@@ -1,14 +1,14 @@
 #include "shell/dialogs/WarningDlg.h"
 
 #include <QCheckBox>
-#include <QHBoxLayout>
+#include <QDialogButtonBox>
+#include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "framework/AppInfo.h"
 #include "framework/MessageBox.h"
-#include "shell/dialogs/DialogUnits.h"
 
 namespace {
 QLabel* Line(const char* text, QWidget* parent) {
@@ -20,34 +20,26 @@ QLabel* Line(const char* text, QWidget* parent) {
 
 CWarningDlg::CWarningDlg(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QString::fromUtf8(kAppTitle));
-  const DialogUnits units(fontMetrics());
-
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(units.X(7), units.Y(7), units.X(7), units.Y(7));
-  layout->setSpacing(0);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
-  layout->addWidget(Line("WARNING: This program is a beta version. Use it at your own risk.", this), 0,
-                    Qt::AlignHCenter);
-  layout->addSpacing(units.Y(3));
-  layout->addWidget(Line("Do not use it to overwrite any of your existing track files unless you have backup copies",
-                         this));
-  layout->addWidget(Line("(the save functions will ask for confirmation before overwriting an existing file).", this));
-  layout->addSpacing(units.Y(2));
-  layout->addWidget(Line("The author is not responsible if you lose a track file by overwriting it with this program.",
-                         this));
-  layout->addSpacing(units.Y(14));
-
-  auto* bottom = new QHBoxLayout;
   m_wndNoWarning = new QCheckBox(QStringLiteral("&Don't show me this warning again"), this);
-  bottom->addWidget(m_wndNoWarning, 0, Qt::AlignBottom);
-  bottom->addStretch();
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setMinimumSize(units.X(50), units.Y(14));
-  ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  bottom->addWidget(ok);
-  layout->addLayout(bottom);
-  ok->setFocus();
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+  auto* layout = new QGridLayout(this);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  layout->addWidget(Line("WARNING: This program is a beta version. Use it at your own risk.", this), 0, 0, 1, 2,
+                    Qt::AlignHCenter);
+  auto* lines = new QVBoxLayout;
+  lines->setSpacing(0);
+  lines->addWidget(
+      Line("Do not use it to overwrite any of your existing track files unless you have backup copies", this));
+  lines->addWidget(Line("(the save functions will ask for confirmation before overwriting an existing file).", this));
+  layout->addLayout(lines, 1, 0, 1, 2);
+  layout->addWidget(
+      Line("The author is not responsible if you lose a track file by overwriting it with this program.", this), 2, 0,
+      1, 2);
+  layout->addWidget(m_wndNoWarning, 3, 0, Qt::AlignBottom);
+  layout->addWidget(buttons, 3, 1);
+  buttons->button(QDialogButtonBox::Ok)->setFocus();
 }
 
 int CWarningDlg::DoModal() { return exec() == QDialog::Accepted ? IDOK : IDCANCEL; }

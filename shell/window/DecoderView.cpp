@@ -1,10 +1,10 @@
 #include "shell/window/DecoderView.h"
 
-#include <algorithm>
-
 #include <QAction>
+#include <QBoxLayout>
+#include <QEvent>
+#include <QGridLayout>
 #include <QLabel>
-#include <QResizeEvent>
 #include <QUndoStack>
 
 #include "framework/MessageBox.h"
@@ -26,21 +26,35 @@ const std::vector<int> kListTabStops = {36, 50, 64};
 
 CDecoderView::CDecoderView(CDecoderDoc& document, QUndoStack& undoStack, QWidget* parent)
     : QWidget(parent), m_document(document), m_undoStack(undoStack) {
-  // The form's controls in dialog units, in the order of its tab sequence.
-  AddCaption("Ride Type:", 4, 4, 39, 8);
-  m_wndRideType = AddStatic("", 66, 4, 95, 8);
-  AddCaption("Vehicle Type:", 4, 13, 44, 8);
-  m_wndVehicleType = AddStatic("", 66, 13, 95, 8);
-  AddCaption("Operating Mode:", 4, 22, 54, 8);
-  m_wndOperatingMode = AddStatic("", 66, 22, 95, 8);
-  AddCaption("File Format:", 4, 31, 62, 8);
-  m_wndFileFormat = AddStatic("", 66, 31, 95, 8);
-  m_wndSegmentCount = AddStatic("", 4, 43, 157, 8);
+  // The form's controls in the order of its tab sequence.
+  m_pFields = new QGridLayout;
+  m_pFields->setContentsMargins(0, 0, 4, 0);
+  m_pFields->setColumnStretch(1, 1);
+  m_wndRideType = AddField("Ride Type:", 0);
+  m_wndVehicleType = AddField("Vehicle Type:", 1);
+  m_wndOperatingMode = AddField("Operating Mode:", 2);
+  m_wndFileFormat = AddField("File Format:", 3);
+  // Names of any length must not widen the window; they are cut at its edge.
+  for (QLabel* name : {m_wndRideType, m_wndVehicleType, m_wndOperatingMode})
+    name->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  // The edition's field keeps its size however wide the window.
+  m_pFields->setAlignment(m_wndFileFormat, Qt::AlignLeft | Qt::AlignTop);
+  m_wndSegmentCount = MakeStatic("");
   ShowNoDesign();
 
   m_wndSegmentList = new SegmentListBox(this);
-  m_wndSegmentList->setGeometry(DialogUnits(fontMetrics()).Rect(4, 53, 157, 92));
   m_wndSegmentList->SetTabStops(kListTabStops);
+
+  m_pForm = new QVBoxLayout(this);
+  m_pForm->setSpacing(0);
+  m_pForm->addLayout(m_pFields);
+  m_pForm->addSpacing(0);
+  m_pForm->addWidget(m_wndSegmentCount, 0, Qt::AlignLeft);
+  m_pForm->addSpacing(0);
+  m_pListRow = new QHBoxLayout;
+  m_pListRow->addWidget(m_wndSegmentList);
+  m_pForm->addLayout(m_pListRow, 1);
+  SpaceForFont();
 
   connect(&m_undoStack, &QUndoStack::indexChanged, this, &CDecoderView::SyncModifiedFlag);
   connect(&m_undoStack, &QUndoStack::cleanChanged, this, &CDecoderView::SyncModifiedFlag);
@@ -54,19 +68,42 @@ void CDecoderView::ShowNoDesign() {
   m_wndSegmentCount->setText(QStringLiteral("Track Segments:"));
 }
 
-QLabel* CDecoderView::AddStatic(const char* text, int x, int y, int width, int height) {
+QLabel* CDecoderView::MakeStatic(const char* text) {
   auto* label = new QLabel(QString::fromUtf8(text), this);
   label->setTextFormat(Qt::PlainText);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  label->setGeometry(DialogUnits(fontMetrics()).Rect(x, y, width, height));
   return label;
 }
 
-// Captions are never cut short: a wider font than the layout was drawn for
-// still leaves them room before the fields at their right.
-void CDecoderView::AddCaption(const char* text, int x, int y, int width, int height) {
-  QLabel* caption = AddStatic(text, x, y, width, height);
-  caption->resize(std::max(caption->width(), caption->sizeHint().width()), caption->height());
+QLabel* CDecoderView::AddField(const char* caption, int row) {
+  m_pFields->addWidget(MakeStatic(caption), row, 0, Qt::AlignLeft | Qt::AlignTop);
+  QLabel* field = MakeStatic("");
+  m_pFields->addWidget(field, row, 1);
+  return field;
+}
+
+// The form keeps the proportions it was drawn with in dialog units, which
+// follow the font: the fields start 66 units in, or after the widest caption
+// where a font is wider than that. Its pixel margins at the right and bottom
+// stay as they are: the names reach to 4 pixels from the right edge, the list
+// has its left margin on the right too and ends 2 pixels above the bottom.
+void CDecoderView::SpaceForFont() {
+  const DialogUnits units(fontMetrics());
+  const int margin = units.X(4);
+  m_pForm->setContentsMargins(margin, units.Y(4), 0, 2);
+  m_pFields->setHorizontalSpacing(units.X(4));
+  m_pFields->setVerticalSpacing(units.Y(9) - units.Y(8));
+  m_pFields->setColumnMinimumWidth(0, units.X(66) - units.X(4) - margin);
+  // The heading sits 4 units below the last field, the list 2 units below the heading.
+  m_pForm->itemAt(1)->spacerItem()->changeSize(0, units.Y(43) - units.Y(39), QSizePolicy::Minimum, QSizePolicy::Fixed);
+  m_pForm->itemAt(3)->spacerItem()->changeSize(0, units.Y(53) - units.Y(51), QSizePolicy::Minimum, QSizePolicy::Fixed);
+  m_pListRow->setContentsMargins(0, 0, margin, 0);
+  m_wndSegmentList->setMinimumHeight(m_wndSegmentList->HeightForLines(kMinListedLines));
+  m_pForm->invalidate();
+}
+
+void CDecoderView::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::FontChange) SpaceForFont();
 }
 
 void CDecoderView::OnInitialUpdate() {
@@ -128,30 +165,6 @@ void CDecoderView::SyncModifiedFlag() {
 void CDecoderView::OnUpdateFileSaveAs(QAction& command) const { command.setEnabled(m_document.m_nDataLen > 0); }
 
 void CDecoderView::OnUpdateTrackCommand(QAction& command) const { command.setEnabled(m_document.m_nSegments != 0); }
-
-void CDecoderView::resizeEvent(QResizeEvent* event) {
-  QWidget::resizeEvent(event);
-  OnSize(event->size().width(), event->size().height());
-}
-
-void CDecoderView::OnSize(int cx, int cy) {
-  // The list keeps its place, its left margin on the right too, and reaches
-  // down to 2 pixels above the bottom.
-  const QRect list = m_wndSegmentList->geometry();
-  m_wndSegmentList->setGeometry(list.left(), list.top(), cx - 2 * list.left(), cy - 2 - list.top());
-
-  // The name fields, which can hold long names, reach to 4 pixels from the right.
-  for (QLabel* field : {m_wndRideType, m_wndOperatingMode, m_wndVehicleType}) {
-    const QRect rect = field->geometry();
-    field->setGeometry(rect.left(), rect.top(), (cx - 4) - rect.left(), rect.height());
-  }
-}
-
-QSize CDecoderView::minimumSizeHint() const {
-  // The list's top stays where the form put it; below it the list and its 2-pixel margin.
-  const int listTop = m_wndSegmentList->geometry().top();
-  return {0, listTop + m_wndSegmentList->HeightForLines(kMinListedLines) + 2};
-}
 
 void CDecoderView::ListTrack() {
   // The listing leaves the texts alone when there is no design; they must not

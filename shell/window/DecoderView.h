@@ -8,8 +8,11 @@
 
 class CDecoderDoc;
 class QAction;
+class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QUndoStack;
+class QVBoxLayout;
 class SegmentListBox;
 struct TrackState;
 
@@ -51,12 +54,6 @@ public:
   void OnUpdateFileSaveAs(QAction& command) const;
   void OnUpdateTrackCommand(QAction& command) const;
 
-  // Stretches the list and the name fields over a client area of cx by cy pixels.
-  void OnSize(int cx, int cy);
-
-  // Room for the fields and kMinListedLines lines of the list.
-  QSize minimumSizeHint() const override;
-
   QLabel* m_wndFileFormat;
   QLabel* m_wndSegmentCount;
   SegmentListBox* m_wndSegmentList;
@@ -72,7 +69,8 @@ signals:
   void listed();
 
 protected:
-  void resizeEvent(QResizeEvent* event) override;
+  // The form's spacing follows the font.
+  void changeEvent(QEvent* event) override;
 
 private:
   void ListTrack();
@@ -84,13 +82,18 @@ private:
   void RunTrackCommand(const QString& text, bool (*command)(CDecoderDoc&));
   // Marks the document modified when it differs from its file, and says so.
   void SyncModifiedFlag();
-  QLabel* AddStatic(const char* text, int x, int y, int width, int height);
-  void AddCaption(const char* text, int x, int y, int width, int height);
+  QLabel* MakeStatic(const char* text);
+  // A caption and the field at its right, in the given row of the fields.
+  QLabel* AddField(const char* caption, int row);
+  void SpaceForFont();
 
   void ResetList() override;
   void SetFieldText(FormField field, const std::string& text) override;
   void AddLine(const std::string& line) override;
 
+  QVBoxLayout* m_pForm;
+  QGridLayout* m_pFields;
+  QHBoxLayout* m_pListRow;
   CDecoderDoc& m_document;
   QUndoStack& m_undoStack;
   QStringList m_listedLines;

@@ -35,6 +35,7 @@ private slots:
   void failedOrRefusedOpenShowsTheEmptyForm();
   void openingARefusedFileAgainAsksAgain();
   void stretchesListAndNameFieldsWithTheWindow();
+  void followsAFontChange();
   void mirrorAndReverseRelistKeepingTheSelectedLine();
   void reverseAsksAboutOpenCircuitsAndRefusesChainLifts();
   void copiesTheSelectedLineExactly();
@@ -151,10 +152,10 @@ void DecoderViewTest::stretchesListAndNameFieldsWithTheWindow() {
   ShellFixture shell;
   shell.OpenDesign(ClimbingCircuit());
   CDecoderView& view = shell.View();
-  const QRect fileFormat = view.m_wndFileFormat->geometry();
-  const QRect segmentCount = view.m_wndSegmentCount->geometry();
   shell.frame.show();
   QVERIFY(QTest::qWaitForWindowExposed(&shell.frame));
+  const QRect fileFormat = view.m_wndFileFormat->geometry();
+  const QRect segmentCount = view.m_wndSegmentCount->geometry();
 
   for (const QSize size : {QSize(700, 650), QSize(320, 400), QSize(1000, 500)}) {
     shell.frame.resize(size);
@@ -171,6 +172,44 @@ void DecoderViewTest::stretchesListAndNameFieldsWithTheWindow() {
     QCOMPARE(view.m_wndSegmentCount->geometry(), segmentCount);
   }
   QCOMPARE(shell.frame.minimumSize(), QSize(320, 400));
+}
+
+void DecoderViewTest::followsAFontChange() {
+  ShellFixture shell;
+  shell.OpenDesign(ClimbingCircuit());
+  shell.frame.resize(700, 650);
+  shell.frame.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&shell.frame));
+  CDecoderView& view = shell.View();
+  QList<QLabel*> captions;
+  for (QLabel* label : view.findChildren<QLabel*>())
+    if (label != view.m_wndSegmentCount && label->text().endsWith(':')) captions << label;
+  QCOMPARE(captions.size(), 4);
+  const int listTop = view.m_wndSegmentList->y();
+
+  QFont large = view.font();
+  large.setPointSizeF(large.pointSizeF() * 2);
+  view.setFont(large);
+
+  QTRY_VERIFY(view.m_wndSegmentList->y() > listTop * 3 / 2);
+  const QList<QLabel*> fields = {view.m_wndRideType, view.m_wndVehicleType, view.m_wndOperatingMode,
+                                 view.m_wndFileFormat};
+  for (int row = 0; row < 4; ++row) {
+    const QRect caption = captions[row]->geometry();
+    const QRect field = fields[row]->geometry();
+    QVERIFY(caption.width() >= captions[row]->sizeHint().width());
+    QVERIFY(caption.height() >= captions[row]->sizeHint().height());
+    QVERIFY(field.left() > caption.right());
+    QCOMPARE(field.top(), caption.top());
+    // The fields start 66 dialog units in, in units of the new font.
+    QVERIFY(std::abs(field.left() - DialogUnits(view.fontMetrics()).X(66)) <= 1);
+  }
+  QVERIFY(view.m_wndSegmentCount->y() > view.m_wndFileFormat->geometry().bottom());
+  QVERIFY(view.m_wndSegmentList->y() > view.m_wndSegmentCount->geometry().bottom());
+  const QRect list = view.m_wndSegmentList->geometry();
+  QCOMPARE(view.height() - (list.bottom() + 1), 2);
+  QCOMPARE(view.width() - (list.right() + 1), list.left());
+  QCOMPARE(view.width() - (view.m_wndRideType->geometry().right() + 1), 4);
 }
 
 void DecoderViewTest::mirrorAndReverseRelistKeepingTheSelectedLine() {

@@ -92,6 +92,7 @@ private slots:
   void opensTheChosenDesignAfterTheSaveQuestion();
   void followsFilesAddedChangedAndRemoved();
   void scanningCancels();
+  void readsAFolderLargerThanOneHandOver();
   void remembersItsFolderAcrossStarts();
   void countsTheDesignsAndTellsOfACancelledScan();
   void showsARefusedDesignsMessageAcrossItsRow();
@@ -257,6 +258,23 @@ void DesignsPanelTest::scanningCancels() {
   QTRY_VERIFY(!panel.IsScanning());
   QTest::qWait(300);
   QCOMPARE(ColumnTexts(panel, DesignTableModel::FileName), QStringList({"drop.td4"}));
+}
+
+void DesignsPanelTest::readsAFolderLargerThanOneHandOver() {
+  ShellFixture shell;
+  DesignFolder designs;
+  // More than the window takes in one batch: the readers must wait for it and then go on.
+  constexpr int kDesigns = 5000;
+  const std::vector<std::uint8_t> steep = BuildDesignFile(Steep());
+  for (int i = 0; i < kDesigns; ++i) designs.folder.Write("design" + std::to_string(i) + ".td4", steep);
+  DesignsPanel& panel = shell.frame.GetDesignsPanel();
+
+  panel.OpenFolder(designs.Path());
+  // A window busy for a while lets the readers fill a batch and wait for it to be taken.
+  QThread::sleep(2);
+
+  QTRY_VERIFY_WITH_TIMEOUT(!panel.IsScanning(), 60000);
+  QCOMPARE(panel.Model().rowCount(), kDesigns);
 }
 
 void DesignsPanelTest::remembersItsFolderAcrossStarts() {
