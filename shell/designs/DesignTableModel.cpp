@@ -67,6 +67,7 @@ QVariant DesignTableModel::data(const QModelIndex& index, int role) const {
       if (index.column() == FileName) return m_stateIcons[std::size_t(StateOf(summary))];
       return {};
     case Qt::ToolTipRole:
+    case Qt::AccessibleDescriptionRole:  // what a screen reader tells of the cell after its text
       return StateSentence(summary, SameTrackText(summary));
     case kRefusalRole:
       return summary.loaded ? QVariant() : ::Text(summary.message);

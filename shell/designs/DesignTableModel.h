@@ -16,8 +16,8 @@
 // sorts and filters them for the view. Numeric columns give numbers under
 // kSortRole, so that they sort as numbers; the first column carries the
 // design's state as an icon, and every cell of a row the state in words as
-// its tooltip. A design's Same track names the first row in path order that
-// shares its track.
+// its tooltip and, for screen readers, its description. A design's Same track
+// names the first row in path order that shares its track.
 class DesignTableModel : public QAbstractTableModel {
   Q_OBJECT
 public:

@@ -13,6 +13,7 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTableView>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "shell/designs/ColumnChooser.h"
@@ -20,6 +21,7 @@
 #include "shell/designs/DesignTableModel.h"
 #include "shell/designs/FolderScan.h"
 #include "shell/designs/RefusalDelegate.h"
+#include "shell/window/FocusFrame.h"
 
 namespace {
 constexpr int kQuietMilliseconds = 200;
@@ -65,6 +67,9 @@ DesignsPanel::DesignsPanel(QStatusBar& statusBar, QWidget* parent)
   m_pTable->setSelectionBehavior(QAbstractItemView::SelectRows);
   m_pTable->setSelectionMode(QAbstractItemView::SingleSelection);
   m_pTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  // Tab leaves the table for the window's other parts; the arrow keys move inside it.
+  m_pTable->setTabKeyNavigation(false);
+  m_pTable->setAccessibleName(QStringLiteral("Designs"));
   m_pTable->setWordWrap(false);
   // The end of a name tells designs apart more often than its start.
   m_pTable->setTextElideMode(Qt::ElideMiddle);
@@ -92,7 +97,10 @@ DesignsPanel::DesignsPanel(QStatusBar& statusBar, QWidget* parent)
   });
 
   m_pFilter->setPlaceholderText(QStringLiteral("Filter"));
+  m_pFilter->setAccessibleName(QStringLiteral("Filter designs"));
   m_pFilter->setClearButtonEnabled(true);
+  // The field's one button clears it: an icon alone, with a name for screen readers.
+  if (auto* clear = m_pFilter->findChild<QToolButton*>()) clear->setAccessibleName(QStringLiteral("Clear filter"));
   connect(m_pFilter, &QLineEdit::textChanged, m_pProxy, &QSortFilterProxyModel::setFilterFixedString);
   m_pOnlySharedTracks->setCheckable(true);
   connect(m_pOnlySharedTracks, &QAction::toggled, m_pProxy, &DesignSortProxy::SetOnlySharedTracks);
@@ -116,6 +124,7 @@ DesignsPanel::DesignsPanel(QStatusBar& statusBar, QWidget* parent)
   countsLine->addWidget(m_pScanOutcome);
   layout->addLayout(countsLine);
   setWidget(contents);
+  ShowFocusFrame(*m_pTable);
 
   auto* cancelKey = new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &DesignsPanel::CancelScan);
   cancelKey->setContext(Qt::WidgetWithChildrenShortcut);

@@ -12,6 +12,7 @@
 #include "shell/dialogs/DialogUnits.h"
 #include "shell/dialogs/ElevationDlg.h"
 #include "shell/window/FitText.h"
+#include "shell/window/ListingWords.h"
 #include "shell/window/SegmentListBox.h"
 #include "shell/window/ViewCommands.h"
 #include "trackfile/DecoderDoc.h"
@@ -173,6 +174,7 @@ void CDecoderView::ListTrack() {
   ListTrackToScreen(m_document, m_nStartElevation, *this);
   m_wndSegmentList->AddStrings(m_listedLines);
   m_listedLines.clear();
+  m_wndSegmentList->setAccessibleDescription(ListDescription(m_document.m_nSegments, m_wndSegmentList->GetCount()));
   emit listed();
 }
 

@@ -17,6 +17,7 @@
 #include "shell/window/FitText.h"
 #include "shell/platform/FileDialogs.h"
 #include "shell/window/LockIndicators.h"
+#include "shell/window/PartFocus.h"
 #include "shell/window/ProfileStrip.h"
 #include "shell/window/ProgramImages.h"
 #include "shell/window/SegmentListBox.h"
@@ -56,6 +57,7 @@ CMainFrame::CMainFrame(IFileDialogs& fileDialogs)
   CreateToolBar();
   RouteCommands();
   LinkProfileStrip();
+  new PartFocus(*this, {m_pView, m_pProfileStrip, m_pDesignsPanel});
   UpdateCaption();
   UpdateCommandUI();
 }
@@ -119,7 +121,10 @@ void CMainFrame::CreateDesignsPanel() {
   addDockWidget(Qt::RightDockWidgetArea, m_pDesignsPanel);
   m_pDesignsPanel->hide();
   QAction* toggle = m_pDesignsPanel->toggleViewAction();
-  toggle->setText(QStringLiteral("&Designs Panel"));
+  // The dock names its action after its title, which shows the folder: the menu keeps its own text.
+  const auto keepMenuText = [toggle] { toggle->setText(QStringLiteral("&Designs Panel")); };
+  keepMenuText();
+  connect(m_pDesignsPanel, &QWidget::windowTitleChanged, toggle, keepMenuText);
   toggle->setStatusTip(QStringLiteral("Show or hide the Designs panel of a folder"));
   toggle->setToolTip(QStringLiteral("Toggle Designs Panel"));
   // The usual open sequence, so the save question comes first.

@@ -4,6 +4,7 @@
 #include <QStyle>
 
 #include "shell/dialogs/DialogUnits.h"
+#include "shell/window/FocusFrame.h"
 #include "shell/window/TabStopDelegate.h"
 
 SegmentListBox::SegmentListBox(QWidget* parent) : QListView(parent), m_pLines(new QStringListModel(this)) {
@@ -12,7 +13,18 @@ SegmentListBox::SegmentListBox(QWidget* parent) : QListView(parent), m_pLines(ne
   setSelectionMode(QAbstractItemView::SingleSelection);
   setUniformItemSizes(true);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setAccessibleName(QStringLiteral("Track segments"));
   SetTabStops({});
+  ShowFocusFrame(*this);
+}
+
+void SegmentListBox::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+  // The list's own override tells of the focus moving to the line even when
+  // the focus is elsewhere, as when a design is opened from the Designs panel.
+  if (hasFocus())
+    QListView::currentChanged(current, previous);
+  else
+    QAbstractItemView::currentChanged(current, previous);
 }
 
 void SegmentListBox::SetTabStops(const std::vector<int>& dialogUnits) {

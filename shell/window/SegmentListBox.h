@@ -9,7 +9,8 @@ class TabStopDelegate;
 
 // The form's list of listing lines: unsorted, one line selectable at a time,
 // read-only, with the tab-separated columns lined up at tab stops. Ctrl+C
-// copies the selected line's text exactly as listed. A model holds the lines,
+// copies the selected line's text exactly as listed. Screen readers know it
+// as "Track segments". A model holds the lines,
 // so a design of a hundred thousand segments shows at once.
 class SegmentListBox : public QListView {
   Q_OBJECT
@@ -33,6 +34,10 @@ public:
   int HeightForLines(int lines) const;
 
   TabStopDelegate& Columns() const { return *m_pColumns; }
+
+protected:
+  // A screen reader hears of the new line as focused only while the list has the focus.
+  void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
 private:
   QStringListModel* m_pLines;

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -88,6 +89,7 @@ class DesignsPanelTest : public QObject {
   Q_OBJECT
 private slots:
   void showsTheSummaryOfEveryDesign();
+  void tellsEachStateInWords();
   void sortsNumbersAsNumbersAndFilters();
   void opensTheChosenDesignAfterTheSaveQuestion();
   void followsFilesAddedChangedAndRemoved();
@@ -139,6 +141,39 @@ void DesignsPanelTest::showsTheSummaryOfEveryDesign() {
            "Refused: " + message);
   // Summaries are made on other threads: their messages never reach the window's box.
   QVERIFY(shell.messages.Texts().empty());
+}
+
+void DesignsPanelTest::tellsEachStateInWords() {
+  ShellFixture shell;
+  DesignFolder designs;
+  designs.Write(Steep(), "steep.td4");
+  designs.Write(Tower(), "tower.td4");
+  designs.folder.Write("noise.td4", kNoise);
+  std::vector<std::uint8_t> wrong = BuildDesignFile(Steep());
+  wrong.back() ^= 0x5A;  // the trailer no longer matches the bytes before it
+  designs.folder.Write("wrong.td4", wrong);
+  DesignsPanel& panel = shell.frame.GetDesignsPanel();
+  OpenAndWait(panel, designs.Path(), 4);
+
+  // As a screen reader reads the File cell, whose icon alone shows the state.
+  QAccessibleTableInterface* table = QAccessible::queryAccessibleInterface(&panel.Table())->tableInterface();
+  QVERIFY(table);
+  const struct {
+    QString file;
+    QString words;
+  } cases[] = {
+      {"steep.td4", "Loads and fits with starting elevations 1..49"},
+      {"tower.td4", "Loads, but fits at no starting elevation"},
+      {"noise.td4", "Refused: Unexpected file format."},
+      {"wrong.td4", "Wrong checksum, loaded as the Yes answer loads it; fits with starting elevations 1..49"},
+  };
+  for (const auto& c : cases) {
+    QAccessibleInterface* cell = table->cellAt(RowOf(panel, c.file), DesignTableModel::FileName);
+    QCOMPARE(cell->text(QAccessible::Name), c.file);
+    QCOMPARE(cell->text(QAccessible::Description), c.words);
+  }
+  // The View menu's item keeps its own text, whatever the panel's title shows.
+  QCOMPARE(panel.toggleViewAction()->text(), "&Designs Panel");
 }
 
 void DesignsPanelTest::sortsNumbersAsNumbersAndFilters() {

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+// What the segment list and the profile show, in words for screen readers.
+
+// "1 segment", "24 segments": count, with the noun in the plural where it needs one.
+QString Counted(long long count, const char* noun);
+
+// "24 segments in 12 lines".
+QString ListDescription(long long segments, long long lines);
