@@ -6,7 +6,11 @@ QString FitText(const ElevationExtent& extent) {
 }
 
 QString FitText(const std::vector<ListingLine>& lines, int startElevation) {
+  return FitText(MeasureLines(lines, startElevation));
+}
+
+ElevationExtent MeasureLines(const std::vector<ListingLine>& lines, int startElevation) {
   ElevationExtent extent(startElevation);
   for (const ListingLine& line : lines) extent.Add(line);
-  return FitText(extent);
+  return extent;
 }

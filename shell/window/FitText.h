@@ -11,3 +11,6 @@
 QString FitText(const ElevationExtent& extent);
 // The same for the lines of a listing made from startElevation.
 QString FitText(const std::vector<ListingLine>& lines, int startElevation);
+
+// The extent of the lines of a listing made from startElevation.
+ElevationExtent MeasureLines(const std::vector<ListingLine>& lines, int startElevation);

@@ -16,6 +16,7 @@
 #include "shell/designs/DesignsPanel.h"
 #include "shell/window/FitText.h"
 #include "shell/platform/FileDialogs.h"
+#include "shell/window/ListingWords.h"
 #include "shell/window/LockIndicators.h"
 #include "shell/window/PartFocus.h"
 #include "shell/window/ProfileStrip.h"
@@ -162,19 +163,21 @@ void CMainFrame::RouteCommands() {
 }
 
 // The profile shows what the list shows: drawn again whenever the view lists,
-// its highlight following the list's selection, and a click on it selecting
-// the line clicked.
+// its highlight following the list's selection, and a click on it, or its
+// marker, selecting the line chosen.
 void CMainFrame::LinkProfileStrip() {
   SegmentListBox& list = *m_pView->m_wndSegmentList;
   connect(m_pView, &CDecoderView::listed, m_pProfileStrip, [this, &list] {
     ElevationProfile profile = MakeElevationProfile(m_document, m_pView->m_nStartElevation);
-    m_pProfileStrip->SetFitText(m_document.m_pData ? FitText(profile.lines, m_pView->m_nStartElevation) : QString());
+    const int start = m_pView->m_nStartElevation;
+    m_pProfileStrip->SetFitText(m_document.m_pData ? FitText(profile.lines, start) : QString());
+    m_pProfileStrip->setAccessibleDescription(m_document.m_pData ? ProfileSummary(profile, start) : QString());
     m_pProfileStrip->SetProfile(std::move(profile));
     m_pProfileStrip->SetSelectedLine(list.GetCurSel());
   });
   connect(list.selectionModel(), &QItemSelectionModel::selectionChanged, m_pProfileStrip,
           [this, &list] { m_pProfileStrip->SetSelectedLine(list.GetCurSel()); });
-  connect(m_pProfileStrip, &CProfileStrip::lineClicked, &list, &SegmentListBox::SetCurSel);
+  connect(m_pProfileStrip, &CProfileStrip::lineChosen, &list, &SegmentListBox::SetCurSel);
 }
 
 void CMainFrame::UpdateCommandUI() {

@@ -1,6 +1,9 @@
 #include "shell/window/ProfileStrip.h"
 
+#include <algorithm>
+
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -9,8 +12,10 @@
 #include "render/SceneColours.h"
 #include "render/SceneFont.h"
 #include "render/ScenePainter.h"
+#include "shell/window/ProfileAccessible.h"
 
 namespace {
+constexpr qreal kFocusWidth = 2;
 
 // A listing line's segment numbers as the list shows them: "5" or "5-7".
 QString Numbers(const ListingLine& line) {
@@ -39,12 +44,17 @@ QString LineElevations(const ListingLine& line) {
 }  // namespace
 
 CProfileStrip::CProfileStrip(QWidget* parent) : QWidget(parent) {
+  InstallProfileAccessible();
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+  setFocusPolicy(Qt::StrongFocus);
+  setAccessibleName(QStringLiteral("Elevation profile"));
 }
 
 void CProfileStrip::SetProfile(ElevationProfile profile) {
   m_profile = std::move(profile);
   m_nSelectedLine = -1;
+  // The same track listed from another start, mirrored or reversed keeps the marker where it was.
+  if (m_nMarker >= int(m_profile.segments.size())) m_nMarker = -1;
   m_picture = {};
   update();
 }
@@ -56,18 +66,10 @@ void CProfileStrip::SetSelectedLine(int line) {
   update();
 }
 
-void CProfileStrip::SetFitText(const QString& text) {
-  m_strFit = text;
-  setAccessibleDescription(text);
-}
+void CProfileStrip::SetFitText(const QString& text) { m_strFit = text; }
 
 ProfileLayout CProfileStrip::Layout() const {
   return LayOutProfile(ExtentOf(m_profile), width(), height(), SceneFont(font()));
-}
-
-int CProfileStrip::LineAt(double x) const {
-  const int segment = Layout().SegmentAt(x);
-  return segment < 0 ? -1 : m_profile.segments[std::size_t(segment)].line;
 }
 
 QString CProfileStrip::SegmentTip(int segment) const {
@@ -77,6 +79,22 @@ QString CProfileStrip::SegmentTip(int segment) const {
       .arg(segment + 1)
       .arg(Elevations(drawn.startElevation, drawn.endElevation), Numbers(line), QString::fromStdString(line.Text()),
            LineElevations(line));
+}
+
+QString CProfileStrip::MarkerText() const { return m_nMarker < 0 ? QString() : SegmentTip(m_nMarker); }
+
+QRect CProfileStrip::MarkerRect() const {
+  if (m_nMarker < 0) return {};
+  const ProfileLayout layout = Layout();
+  return QRectF(QPointF(layout.X(m_nMarker), layout.top), QPointF(layout.X(m_nMarker + 1), layout.top + layout.height))
+      .toAlignedRect();
+}
+
+void CProfileStrip::MoveMarker(int segment) {
+  m_nMarker = segment;
+  update();
+  emit lineChosen(m_profile.segments[std::size_t(segment)].line);
+  AnnounceMarker(*this);
 }
 
 QSize CProfileStrip::sizeHint() const { return {600, 180}; }
@@ -111,7 +129,16 @@ void CProfileStrip::paintEvent(QPaintEvent*) {
     const ProfileLayout layout = LayOutProfile(ExtentOf(m_profile), width(), height(), font);
     PaintScene(painter, DrawProfile(m_profile, layout, font, selected), ColoursOf(palette()), font);
   }
-  QPainter(this).drawPixmap(0, 0, m_picture);
+  QPainter painter(this);
+  painter.drawPixmap(0, 0, m_picture);
+  if (!hasFocus()) return;
+  // The focus as a frame in the text colour, which stands out from the window and the band alike.
+  const QColor ink = palette().color(QPalette::WindowText);
+  painter.setPen(QPen(ink, kFocusWidth));
+  painter.drawRect(QRectF(rect()).adjusted(kFocusWidth / 2, kFocusWidth / 2, -kFocusWidth / 2, -kFocusWidth / 2));
+  if (m_nMarker < 0) return;
+  const QRect marker = MarkerRect();
+  painter.drawLine(QPointF(marker.center().x(), marker.top()), QPointF(marker.center().x(), marker.bottom()));
 }
 
 void CProfileStrip::resizeEvent(QResizeEvent* event) {
@@ -128,7 +155,29 @@ void CProfileStrip::changeEvent(QEvent* event) {
 }
 
 void CProfileStrip::mousePressEvent(QMouseEvent* event) {
-  const int line = event->button() == Qt::LeftButton ? LineAt(event->position().x()) : -1;
-  if (line >= 0) emit lineClicked(line);
+  const int segment = event->button() == Qt::LeftButton ? Layout().SegmentAt(event->position().x()) : -1;
+  if (segment >= 0) MoveMarker(segment);
   QWidget::mousePressEvent(event);
+}
+
+void CProfileStrip::keyPressEvent(QKeyEvent* event) {
+  const int last = int(m_profile.segments.size()) - 1;
+  int segment = -1;
+  switch (event->key()) {
+    case Qt::Key_Left:
+      segment = std::max(m_nMarker - 1, 0);
+      break;
+    case Qt::Key_Right:
+      segment = std::min(m_nMarker + 1, last);
+      break;
+    case Qt::Key_Home:
+      segment = 0;
+      break;
+    case Qt::Key_End:
+      segment = last;
+      break;
+    default:
+      return QWidget::keyPressEvent(event);
+  }
+  if (last >= 0) MoveMarker(segment);
 }

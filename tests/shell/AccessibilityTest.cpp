@@ -7,6 +7,7 @@
 
 #include "shell/designs/DesignTableModel.h"
 #include "shell/designs/DesignsPanel.h"
+#include "shell/window/ProfileStrip.h"
 #include "tests/shell/ShellFixture.h"
 
 namespace {
@@ -28,6 +29,7 @@ struct PanelShown : ShellFixture {
   DesignsPanel& Panel() { return frame.GetDesignsPanel(); }
   QTableView& Table() { return Panel().Table(); }
   QLineEdit& Filter() { return Panel().FilterField(); }
+  CProfileStrip& Profile() { return frame.GetProfileStrip(); }
 
   TempFolder designs;
 };
@@ -62,11 +64,6 @@ double Contrast(const QColor& a, const QColor& b) {
   return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-// The colour just left of widget's middle, as the window shows it there.
-QColor LeftOf(QWidget& widget) {
-  QWidget& parent = *widget.parentWidget();
-  return parent.grab().toImage().pixelColor(widget.x() - 1, widget.y() + widget.height() / 2);
-}
 }  // namespace
 
 class AccessibilityTest : public QObject {
@@ -111,16 +108,17 @@ void AccessibilityTest::tabAndF6LeaveEveryPart() {
 
   // Tab walks through the parts and comes back; within the table it moves no further than a cell.
   shell.List().setFocus();
-  QWidget* const tabOrder[] = {&shell.Filter(), &shell.Table(), &shell.List()};
+  QWidget* const tabOrder[] = {&shell.Profile(), &shell.Filter(), &shell.Table(), &shell.List()};
   for (QWidget* next : tabOrder) QCOMPARE(focusAfter(Qt::Key_Tab), next);
-  QWidget* const backOrder[] = {&shell.Table(), &shell.Filter(), &shell.List()};
+  QWidget* const backOrder[] = {&shell.Table(), &shell.Filter(), &shell.Profile(), &shell.List()};
   for (QWidget* previous : backOrder) QCOMPARE(focusAfter(Qt::Key_Backtab, Qt::ShiftModifier), previous);
 
   // F6 goes from part to part, each taking the focus back where it was.
   shell.Table().setFocus();
   QCOMPARE(focusAfter(Qt::Key_F6), &shell.List());
+  QCOMPARE(focusAfter(Qt::Key_F6), &shell.Profile());
   QCOMPARE(focusAfter(Qt::Key_F6), &shell.Table());
-  QCOMPARE(focusAfter(Qt::Key_F6, Qt::ShiftModifier), &shell.List());
+  QCOMPARE(focusAfter(Qt::Key_F6, Qt::ShiftModifier), &shell.Profile());
   // A hidden panel is passed over.
   shell.Panel().hide();
   QCOMPARE(focusAfter(Qt::Key_F6), &shell.List());
@@ -148,12 +146,20 @@ void AccessibilityTest::theFocusedPartStandsOut() {
   PanelShown shell;
   QVERIFY(shell.Activate());
   QTRY_VERIFY(!shell.Panel().IsScanning());
-  for (QWidget* part : {static_cast<QWidget*>(&shell.List()), static_cast<QWidget*>(&shell.Table())}) {
-    const QColor around = part->parentWidget()->palette().color(QPalette::Window);
+  const struct {
+    QWidget* part;
+    int x;  // where its focus shows: left of the lists, inside the profile's own edge
+  } cases[] = {{&shell.List(), -1}, {&shell.Table(), -1}, {&shell.Profile(), 0}};
+  for (const auto& c : cases) {
+    const QColor around = c.part->parentWidget()->palette().color(QPalette::Window);
+    const auto edge = [&c] {
+      const QImage window = c.part->parentWidget()->grab().toImage();
+      return window.pixelColor(c.part->x() + c.x, c.part->y() + c.part->height() / 2);
+    };
     shell.Filter().setFocus();
-    QVERIFY2(Contrast(LeftOf(*part), around) < 1.5, part->accessibleName().toUtf8());
-    part->setFocus();
-    QVERIFY2(Contrast(LeftOf(*part), around) >= 3, part->accessibleName().toUtf8());
+    QVERIFY2(Contrast(edge(), around) < 1.5, qPrintable(c.part->accessibleName()));
+    c.part->setFocus();
+    QVERIFY2(Contrast(edge(), around) >= 3, qPrintable(c.part->accessibleName()));
   }
 }
 

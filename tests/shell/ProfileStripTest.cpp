@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QHelpEvent>
 #include <QLineEdit>
 #include <QToolTip>
@@ -96,6 +97,8 @@ private slots:
   void selectingALineHighlightsItsStretch();
   void outOfRangeSegmentsAreThoseTheListMarks();
   void hoveringTellsTheSegmentAndItsLine();
+  void keysMoveAMarkerThatIsRead();
+  void tellsAScreenReaderWhatItShows();
   void followsEveryListing();
   void hidingIsRemembered();
   void followsThePalette();
@@ -186,6 +189,63 @@ void ProfileStripTest::hoveringTellsTheSegmentAndItsLine() {
   QHelpEvent hover(QEvent::ToolTip, away, Strip(shell).mapToGlobal(away));
   QApplication::sendEvent(&Strip(shell), &hover);
   QCOMPARE(QToolTip::text(), "This design fits with starting elevations 1..57.");
+}
+
+void ProfileStripTest::keysMoveAMarkerThatIsRead() {
+  ShellFixture shell;
+  shell.OpenDesign(ChainLift());
+  QVERIFY(shell.Activate());
+  CProfileStrip& strip = Strip(shell);
+  strip.setFocus();
+  QAccessibleInterface* profile = QAccessible::queryAccessibleInterface(&strip);
+  QAccessibleInterface* marker = profile->child(0);
+  QVERIFY(marker);
+  const struct {
+    Qt::Key key;
+    int segment;  // 0-based
+    int line;     // of the list, as clicking that segment selects it
+  } steps[] = {{Qt::Key_Right, 0, 0}, {Qt::Key_Right, 1, 1}, {Qt::Key_Right, 2, 1},
+               {Qt::Key_Right, 3, 2}, {Qt::Key_Left, 2, 1},  {Qt::Key_End, 9, 6},
+               {Qt::Key_Right, 9, 6}, {Qt::Key_Home, 0, 0},  {Qt::Key_Left, 0, 0}};
+  for (const auto& step : steps) {
+    QTest::keyClick(&strip, step.key);
+    QCOMPARE(strip.GetMarker(), step.segment);
+    QCOMPARE(shell.List().GetCurSel(), step.line);
+    // Read out as the tooltip over that segment tells it.
+    const QPoint at = PointOver(strip, step.segment);
+    QHelpEvent hover(QEvent::ToolTip, at, strip.mapToGlobal(at));
+    QApplication::sendEvent(&strip, &hover);
+    QCOMPARE(marker->text(QAccessible::Name), QToolTip::text());
+    QVERIFY(marker->text(QAccessible::Name).startsWith(QStringLiteral("Segment %1,").arg(step.segment + 1)));
+  }
+  // Selecting the line leaves the focus, and the reader's focus, on the marker.
+  QCOMPARE(QApplication::focusWidget(), &strip);
+  QCOMPARE(profile->focusChild(), marker);
+}
+
+void ProfileStripTest::tellsAScreenReaderWhatItShows() {
+  const struct {
+    DesignDescription design;
+    int startElevation;
+    QString description;
+  } cases[] = {
+      // The chain lift climbs 4 from the stations: 1..5 from 1, and 58..62 from 58,
+      // where the last four lines are above 61.
+      {ChainLift(), 1, "10 segments from 1 to 5; fits with starting elevations 1..57"},
+      {ChainLift(), 58, "10 segments from 58 to 62; 4 lines too high; fits with starting elevations 1..57"},
+      // From 2 down three to -1, level, then up eight: the three lines below 1 need a start of 4.
+      {Dip(), 2, "8 segments from -1 to 7; 3 lines too low; fits with starting elevations 4..56"},
+  };
+  for (const auto& c : cases) {
+    ShellFixture shell;
+    QAccessibleInterface* profile = QAccessible::queryAccessibleInterface(&Strip(shell));
+    QCOMPARE(profile->text(QAccessible::Description), QString());  // no design yet
+    shell.OpenDesign(c.design);
+    SetStartElevation(shell, c.startElevation);
+    QCOMPARE(profile->role(), QAccessible::Chart);
+    QCOMPARE(profile->text(QAccessible::Name), "Elevation profile");
+    QCOMPARE(profile->text(QAccessible::Description), c.description);
+  }
 }
 
 void ProfileStripTest::followsEveryListing() {
