@@ -1,10 +1,10 @@
 #include <QAccessible>
 #include <QLineEdit>
-#include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QToolButton>
 #include <cmath>
 
+#include "shell/designs/DesignSortProxy.h"
 #include "shell/designs/DesignTableModel.h"
 #include "shell/designs/DesignsPanel.h"
 #include "shell/window/ProfileStrip.h"

@@ -165,7 +165,9 @@ void DesignsPanelTest::tellsEachStateInWords() {
       {"steep.td4", "Loads and fits with starting elevations 1..49"},
       {"tower.td4", "Loads, but fits at no starting elevation"},
       {"noise.td4", "Refused: Unexpected file format."},
-      {"wrong.td4", "Wrong checksum, loaded as the Yes answer loads it; fits with starting elevations 1..49"},
+      // The same bytes as steep.td4 but for the trailer: the same track.
+      {"wrong.td4",
+       "Wrong checksum, loaded as the Yes answer loads it; fits with starting elevations 1..49; same as steep.td4"},
   };
   for (const auto& c : cases) {
     QAccessibleInterface* cell = table->cellAt(RowOf(panel, c.file), DesignTableModel::FileName);
