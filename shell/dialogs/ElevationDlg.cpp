@@ -19,6 +19,7 @@ CElevationDlg::CElevationDlg(QWidget* parent) : QDialog(parent) {
   m_editElevation->setValidator(
       new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), m_editElevation));
   m_spinElevation = new UpDownControl(*m_editElevation, this);
+  prompt->setBuddy(m_editElevation);
   auto* value = new QHBoxLayout;
   value->setSpacing(0);
   value->addStretch();
@@ -52,6 +53,8 @@ void CElevationDlg::OnInitDialog() {
   m_spinElevation->SetPos(m_nElevation);
   DoDataExchange(false);
   m_wndFit->setText(m_strFit);
+  // What the label under the value shows, a screen reader tells with the value.
+  m_editElevation->setAccessibleDescription(m_strFit);
   m_editElevation->setFocus();
   m_editElevation->selectAll();
 }

@@ -6,9 +6,12 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "shell/dialogs/UpDownAccessible.h"
+
 namespace {
-QToolButton* AddArrow(Qt::ArrowType direction, QLayout& layout, QWidget* parent) {
+QToolButton* AddArrow(Qt::ArrowType direction, const char* name, QLayout& layout, QWidget* parent) {
   auto* arrow = new QToolButton(parent);
+  arrow->setAccessibleName(QString::fromLatin1(name));
   arrow->setArrowType(direction);
   arrow->setAutoRepeat(true);
   arrow->setFocusPolicy(Qt::NoFocus);
@@ -19,12 +22,19 @@ QToolButton* AddArrow(Qt::ArrowType direction, QLayout& layout, QWidget* parent)
 }  // namespace
 
 UpDownControl::UpDownControl(QLineEdit& buddy, QWidget* parent) : QWidget(parent), m_buddy(buddy) {
+  InstallUpDownAccessible();
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
-  connect(AddArrow(Qt::UpArrow, *layout, this), &QToolButton::clicked, this, [this] { Step(1); });
-  connect(AddArrow(Qt::DownArrow, *layout, this), &QToolButton::clicked, this, [this] { Step(-1); });
+  connect(AddArrow(Qt::UpArrow, "Increase", *layout, this), &QToolButton::clicked, this, [this] { Step(1); });
+  connect(AddArrow(Qt::DownArrow, "Decrease", *layout, this), &QToolButton::clicked, this, [this] { Step(-1); });
   m_buddy.installEventFilter(this);
+}
+
+UpDownControl* UpDownControl::Of(const QLineEdit& field) {
+  for (UpDownControl* control : field.window()->findChildren<UpDownControl*>())
+    if (&control->m_buddy == &field) return control;
+  return nullptr;
 }
 
 void UpDownControl::SetRange(int lower, int upper) {

@@ -76,8 +76,11 @@ QLabel* CDecoderView::MakeStatic(const char* text) {
 }
 
 QLabel* CDecoderView::AddField(const char* caption, int row) {
-  m_pFields->addWidget(MakeStatic(caption), row, 0, Qt::AlignLeft | Qt::AlignTop);
+  QLabel* name = MakeStatic(caption);
+  m_pFields->addWidget(name, row, 0, Qt::AlignLeft | Qt::AlignTop);
   QLabel* field = MakeStatic("");
+  // A screen reader reads the value as labelled by its caption.
+  name->setBuddy(field);
   m_pFields->addWidget(field, row, 1);
   return field;
 }

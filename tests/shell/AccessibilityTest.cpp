@@ -95,6 +95,23 @@ void AccessibilityTest::namesTheControlsOfTheWindow() {
     QCOMPARE(Reader(c.control)->text(QAccessible::Name), c.name);
     if (!c.description.isNull()) QCOMPARE(Reader(c.control)->text(QAccessible::Description), c.description);
   }
+
+  // The form's values are labelled by the captions before them.
+  CDecoderView& view = shell.View();
+  const struct {
+    QWidget* labelled;
+    QString caption;
+  } labels[] = {
+      {view.m_wndRideType, "Ride Type:"},
+      {view.m_wndVehicleType, "Vehicle Type:"},
+      {view.m_wndOperatingMode, "Operating Mode:"},
+      {view.m_wndFileFormat, "File Format:"},
+  };
+  for (const auto& l : labels) {
+    const auto relations = Reader(l.labelled)->relations(QAccessible::Label);
+    QCOMPARE(relations.size(), 1);
+    QCOMPARE(relations.first().first->text(QAccessible::Name), l.caption);
+  }
 }
 
 void AccessibilityTest::tabAndF6LeaveEveryPart() {

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -39,6 +40,7 @@ private slots:
   void cancelChangesNothing();
   void takesDigitsOnlyAndStepsWithinTheRange();
   void showsTheStartingElevationsAtWhichTheDesignFits();
+  void readsAsASpinBoxNamedByItsPrompt();
 };
 
 void ElevationDlgTest::acceptingRelistsFromTheNewElevationAndKeepsTheSelection() {
@@ -187,6 +189,34 @@ void ElevationDlgTest::showsTheStartingElevationsAtWhichTheDesignFits() {
 
     QVERIFY2(shown == c.fit, c.name);
   }
+}
+
+void ElevationDlgTest::readsAsASpinBoxNamedByItsPrompt() {
+  ShellFixture shell;
+  shell.OpenDesign(Slope());
+  shell.View().ShowStartElevation(20);
+  WhenModal<CElevationDlg>([](CElevationDlg& dialog) {
+    QAccessibleInterface* field = QAccessible::queryAccessibleInterface(&Edit(dialog));
+    QCOMPARE(field->role(), QAccessible::SpinBox);
+    QCOMPARE(field->text(QAccessible::Name), "Set the desired elevation for the first track segment:");
+    QCOMPARE(field->text(QAccessible::Description), "This design fits with starting elevations 1..59.");
+    QAccessibleValueInterface* value = field->valueInterface();
+    QVERIFY(value);
+    QCOMPARE(value->minimumValue(), QVariant(1));
+    QCOMPARE(value->maximumValue(), QVariant(61));
+    QCOMPARE(value->currentValue(), QVariant(20));
+    QTest::keyClick(&Edit(dialog), Qt::Key_Up);
+    QCOMPARE(value->currentValue(), QVariant(21));
+    QCOMPARE(field->text(QAccessible::Value), "21");
+    QStringList arrows;
+    for (QToolButton* arrow : dialog.findChildren<QToolButton*>())
+      arrows << QAccessible::queryAccessibleInterface(arrow)->text(QAccessible::Name);
+    arrows.sort();
+    QCOMPARE(arrows, QStringList({"Decrease", "Increase"}));
+    Press(dialog, "Cancel");
+  });
+
+  shell.frame.Commands().editSetElevation->trigger();
 }
 
 QTEST_MAIN(ElevationDlgTest)
