@@ -7,27 +7,14 @@
 #include "framework/DocumentTemplate.h"
 #include "framework/Exceptions.h"
 #include "framework/FileAccess.h"
-#include "framework/MessageBox.h"
+#include "framework/Outcome.h"
 #include "trackfile/DecoderDoc.h"
 #include "vocabulary/SegmentCodes.h"
 
 namespace {
 
-// Answers Yes to every question, as a user who wants to see the design at all
-// would, and keeps the first message that is not a question.
-class SummaryRecipient : public IMessageBox {
-public:
-  int Show(const MessageBoxRequest& request) override {
-    if ((request.type & MB_TYPEMASK) == MB_YESNO) return IDYES;
-    if (m_strFirstMessage.empty()) m_strFirstMessage = request.text;
-    return IDOK;
-  }
-
-  const std::string& FirstMessage() const { return m_strFirstMessage; }
-
-private:
-  std::string m_strFirstMessage;
-};
+// A user who wants to see the design at all answers Yes to every question.
+bool AnswerYes(const MessageBoxRequest&) { return true; }
 
 // A summary needs no window to refresh and never saves.
 class NoHost : public IDocumentHost {
@@ -77,8 +64,6 @@ DesignSummary UnreadableDesign(const std::string& path, std::string message) {
 }
 
 DesignSummary SummariseDesign(const std::string& path) {
-  SummaryRecipient recipient;
-  const ScopedMessageBox installed(recipient);
   CDecoderDoc doc;
   NoHost host;
   CSingleDocTemplate loader(doc, host);
@@ -87,9 +72,9 @@ DesignSummary SummariseDesign(const std::string& path) {
   try {
     const FilePrefix file = ReadFilePrefix(path, doc.MaxLoadLength());
     summary.size = file.length;
-    loader.LoadDocument(file.bytes, file.length, path);
-    if (!recipient.FirstMessage().empty())
-      summary.message = recipient.FirstMessage();
+    const Outcome outcome = loader.Load(file.bytes, file.length, path, AnswerYes);
+    if (!outcome.IsDone())
+      summary.message = outcome.message.text;
     else if (doc.IsEmpty())
       summary.message = kEmptyDesignMessage;
     else

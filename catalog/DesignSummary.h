@@ -51,8 +51,8 @@ struct DesignSummary {
 };
 
 // Reads and summarises the design file at path through the program's own load
-// path. Whatever the load asks or tells goes to a recipient of this call's
-// own, so that many threads can summarise at once.
+// path, answering every question Yes; shows nothing, so that many threads can
+// summarise at once.
 DesignSummary SummariseDesign(const std::string& path);
 
 // A file that never got as far as loading: message tells why.

@@ -157,13 +157,13 @@ int RunExport(const CommandLine& line) {
 
 // Opens the design, lets change work on it and, unless it declined or refused,
 // writes the design to the output through the store path.
-int SaveChanged(const CommandLine& line, bool (*change)(CDecoderDoc&), const std::string& declinedHint) {
+int SaveChanged(const CommandLine& line, TrackCommand change, const std::string& declinedHint) {
   DesignSession session(line.yes);
   if (session.Load(line.file) && session.Change(change, declinedHint)) session.Save(line.output);
   return ExitStatus(session);
 }
 
-bool KeepAsItIs(CDecoderDoc&) { return true; }
+Outcome KeepAsItIs(CDecoderDoc&, const AskQuestion&) { return {}; }
 
 int RunSave(const CommandLine& line) { return SaveChanged(line, KeepAsItIs, ""); }
 int RunMirror(const CommandLine& line) { return SaveChanged(line, RunMirrorTrackCommand, ""); }

@@ -8,44 +8,60 @@
 
 namespace {
 
-void ReportFailure(const std::string& text) {
-  ShowMessageBox(text, kAppTitle, MB_OK | MB_ICONEXCLAMATION, MessageOwner::MainWindow);
+// A refusal of td4's own; only its text is ever shown.
+Outcome Refusal(std::string text) {
+  return Outcome::Refusal({std::move(text), kAppTitle, MB_OK | MB_ICONEXCLAMATION, MessageOwner::MainWindow});
 }
 
 }  // namespace
 
-DesignSession::DesignSession(bool answerYes) : m_box(answerYes), m_installed(m_box), m_template(m_doc, *this) {
+DesignSession::DesignSession(bool answerYes)
+    : m_bAnswerYes(answerYes), m_box(answerYes), m_installed(m_box), m_template(m_doc, *this) {
   m_template.OnFileNew();
 }
 
 bool DesignSession::Load(const std::string& path) {
-  const MessageSubject subject(m_box, path, "--yes loads it anyway");
-  const int failuresBefore = m_box.Failures();
-  if (!LoadBytes(path) || m_box.Failures() > failuresBefore) return false;
+  if (!Report(path, LoadBytes(path), "--yes loads it anyway")) return false;
   // The document takes an empty file, or one with an empty body, without a
   // word; a command that has nothing to work on says so.
-  if (!m_doc.m_pData) {
-    ShowMessageBox(kEmptyDesignMessage, kAppTitle, MB_OK | MB_ICONINFORMATION,
-                   MessageOwner::MainWindow);
-    return false;
-  }
+  if (m_doc.IsEmpty()) return Report(path, Refusal(kEmptyDesignMessage), "");
   return true;
 }
 
 // Not the framework's open sequence: its shortcut for the file already open
 // would show one design under the name of another in a batch of files.
-bool DesignSession::LoadBytes(const std::string& path) {
+Outcome DesignSession::LoadBytes(const std::string& path) {
   try {
     const FilePrefix& file = Read(path);
-    return m_template.LoadDocument(file.bytes, file.length, path);
+    return m_template.Load(file.bytes, file.length, path, Asker(path));
   } catch (const CException& failure) {
-    ReportFailure(FailureReportText(failure));
+    return Refusal(FailureReportText(failure));
   } catch (const std::bad_alloc&) {
-    ReportFailure(FailureReportText(CMemoryException()));
+    return Refusal(FailureReportText(CMemoryException()));
   }
-  return false;
 }
 
+AskQuestion DesignSession::Asker(const std::string& file) const {
+  return [this, file](const MessageBoxRequest& question) {
+    PrintMessage(file, question.text);
+    return m_bAnswerYes;
+  };
+}
+
+bool DesignSession::Report(const std::string& file, const Outcome& outcome, const std::string& declinedHint) {
+  switch (outcome.kind) {
+    case Outcome::Kind::Done:
+      return true;
+    case Outcome::Kind::Refused:
+      PrintMessage(file, outcome.message.text);
+      break;
+    case Outcome::Kind::Declined:
+      if (!declinedHint.empty()) PrintMessage(file, "answered No; " + declinedHint);
+      break;
+  }
+  m_bFailed = true;
+  return false;
+}
 const FilePrefix& DesignSession::Read(const std::string& path) {
   const std::uint64_t maxBytes = m_doc.MaxLoadLength();
   if (path != kStandardStreamName) {
@@ -56,9 +72,9 @@ const FilePrefix& DesignSession::Read(const std::string& path) {
   return *m_standardInput;
 }
 
-bool DesignSession::Change(bool (*change)(CDecoderDoc&), const std::string& declinedHint) {
-  const MessageSubject subject(m_box, m_doc.GetPathName(), declinedHint);
-  return change(m_doc);
+bool DesignSession::Change(TrackCommand change, const std::string& declinedHint) {
+  const std::string file = m_doc.GetPathName();
+  return Report(file, change(m_doc, Asker(file)), declinedHint);
 }
 
 bool DesignSession::Save(const std::string& output) {

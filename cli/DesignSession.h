@@ -8,6 +8,7 @@
 #include "framework/DocumentTemplate.h"
 #include "framework/FileAccess.h"
 #include "trackfile/DecoderDoc.h"
+#include "trackfile/TrackCommands.h"
 
 // The document and the framework's load and save sequences, as the desktop
 // program has them, for one command: the one place where td4 reads a design,
@@ -25,8 +26,8 @@ public:
 
   // Runs a command on the loaded design (mirror, reverse). A question it asks
   // and that is answered No for lack of --yes is followed by declinedHint.
-  // Returns what change returns: whether the design is to be written.
-  bool Change(bool (*change)(CDecoderDoc&), const std::string& declinedHint);
+  // True when it is done and the design is to be written.
+  bool Change(TrackCommand change, const std::string& declinedHint);
 
   // Runs write, which writes a file at output and returns whether it did,
   // with its messages naming output.
@@ -45,7 +46,7 @@ public:
   CDecoderDoc& Document() { return m_doc; }
 
   // True once any failure or refusal has been reported.
-  bool Failed() const { return m_box.Failures() > 0; }
+  bool Failed() const { return m_bFailed || m_box.Failures() > 0; }
 
 private:
   void OnInitialUpdate() override {}
@@ -53,8 +54,14 @@ private:
   std::optional<std::string> PromptSaveAsPath() override { return std::nullopt; }
 
   const FilePrefix& Read(const std::string& path);
-  bool LoadBytes(const std::string& path);
+  Outcome LoadBytes(const std::string& path);
+  // Asks on standard error about file, answering as --yes said.
+  AskQuestion Asker(const std::string& file) const;
+  // Tells what did not go as asked about file; true when the outcome is done.
+  bool Report(const std::string& file, const Outcome& outcome, const std::string& declinedHint);
 
+  bool m_bAnswerYes;
+  bool m_bFailed = false;
   StderrMessageBox m_box;
   ScopedMessageBox m_installed;
   CDecoderDoc m_doc;

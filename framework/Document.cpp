@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "framework/AppInfo.h"
+#include "framework/Archive.h"
 
 bool CDocument::OnNewDocument() {
   DeleteContents();
@@ -10,6 +11,11 @@ bool CDocument::OnNewDocument() {
   m_strTitle = kUntitledTitle;
   m_bModified = false;
   return true;
+}
+
+Outcome CDocument::Load(CArchive& ar, const AskQuestion&) {
+  Serialize(ar);
+  return {};
 }
 
 void CDocument::SetPathName(const std::string& path) {

@@ -4,6 +4,8 @@
 #include <limits>
 #include <string>
 
+#include "framework/Outcome.h"
+
 class CArchive;
 
 // Base of the program's one document: the modified flag, the file it came from
@@ -20,6 +22,10 @@ public:
   virtual void DeleteContents() {}
   // Loads from or stores to the archive, by its direction.
   virtual void Serialize(CArchive& ar) = 0;
+  // Loads from the archive, putting any question to ask, and tells what
+  // happened: a refusal leaves the document empty. Throws the framework's
+  // exceptions as Serialize does. By default: Serialize, which asks nothing.
+  virtual Outcome Load(CArchive& ar, const AskQuestion& ask);
   // Starts the empty, untitled document.
   virtual bool OnNewDocument();
   // True when the document holds nothing of a file: after DeleteContents, or

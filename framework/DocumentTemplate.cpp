@@ -8,6 +8,14 @@
 #include "framework/FileAccess.h"
 #include "framework/MessageBox.h"
 
+namespace {
+
+MessageBoxRequest FailureReport(const CException& failure) {
+  return {FailureReportText(failure), kAppTitle, MB_OK | MB_ICONEXCLAMATION, MessageOwner::MainWindow};
+}
+
+}  // namespace
+
 void CSingleDocTemplate::OnFileNew() {
   m_document.OnNewDocument();
   m_host.OnInitialUpdate();
@@ -32,37 +40,46 @@ bool CSingleDocTemplate::OpenDocumentFile(const std::string& path) {
 
 bool CSingleDocTemplate::LoadDocument(std::span<const std::uint8_t> bytes, std::uint64_t fileLength,
                                       const std::string& path) {
+  const Outcome outcome = Load(bytes, fileLength, path, AskThroughMessageBox);
+  if (outcome.kind == Outcome::Kind::Refused) ShowMessageBox(outcome.message);
+  m_host.OnInitialUpdate();
+  return !outcome.readFailed;
+}
+
+Outcome CSingleDocTemplate::Load(std::span<const std::uint8_t> bytes, std::uint64_t fileLength,
+                                 const std::string& path, const AskQuestion& ask) {
   m_document.DeleteContents();
   m_document.SetModifiedFlag(true);
+  Outcome outcome;
   try {
     if (fileLength != 0) {
       CArchive archive(bytes, fileLength);
-      m_document.Serialize(archive);
+      outcome = m_document.Load(archive, ask);
     }
   } catch (const CException& failure) {
-    m_document.DeleteContents();
-    ReportFailure(failure);
-    // Nothing of the failed file is left; show the empty untitled document
-    // rather than the name of a file that is not loaded.
-    OnFileNew();
-    return false;
+    return ReadFailure(failure);
   } catch (const std::bad_alloc&) {
-    m_document.DeleteContents();
-    ReportFailure(CMemoryException());
-    OnFileNew();
-    return false;
+    return ReadFailure(CMemoryException());
   }
   m_document.SetModifiedFlag(false);
   if (m_document.IsEmpty()) {
-    // Refused (the document has said why, or had nothing to say for an empty
-    // file): the window must not name a file whose design it does not show.
+    // Refused, or an empty file: the window must not name a file whose
+    // design it does not show.
     m_document.ClearPathName();
     m_document.SetTitle(kUntitledTitle);
   } else {
     m_document.SetPathName(path);
   }
-  m_host.OnInitialUpdate();
-  return true;
+  return outcome;
+}
+
+Outcome CSingleDocTemplate::ReadFailure(const CException& failure) {
+  // Nothing of the failed file is left; the empty untitled document takes
+  // its place rather than the name of a file that is not loaded.
+  m_document.OnNewDocument();
+  Outcome outcome = Outcome::Refusal(FailureReport(failure));
+  outcome.readFailed = true;
+  return outcome;
 }
 
 bool CSingleDocTemplate::DoSave(const std::string& path) {
@@ -113,6 +130,4 @@ bool CSingleDocTemplate::OnFileSave() {
   return DoSave(path);
 }
 
-void CSingleDocTemplate::ReportFailure(const CException& failure) {
-  ShowMessageBox(FailureReportText(failure), kAppTitle, MB_OK | MB_ICONEXCLAMATION, MessageOwner::MainWindow);
-}
+void CSingleDocTemplate::ReportFailure(const CException& failure) { ShowMessageBox(FailureReport(failure)); }

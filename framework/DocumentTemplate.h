@@ -21,7 +21,8 @@ public:
 };
 
 // The single-document framework's open, save and save-question sequences over
-// the program's one document. Failures are reported through ShowMessageBox.
+// the program's one document. Load tells what happened as a value; the other
+// sequences are the desktop's, and report through ShowMessageBox.
 class CSingleDocTemplate {
 public:
   CSingleDocTemplate(CDocument& document, IDocumentHost& host) : m_document(document), m_host(host) {}
@@ -36,8 +37,16 @@ public:
   bool OpenDocumentFile(const std::string& path);
 
   // Loads bytes already read from a file (the whole file, or the part the
-  // document asks for) as if opened from path. Returns false when it failed.
+  // document asks for) as if opened from path, as the desktop does: questions
+  // and refusals in message boxes, then the view's update. Returns false when
+  // the framework could not read the file.
   bool LoadDocument(std::span<const std::uint8_t> bytes, std::uint64_t fileLength, const std::string& path);
+
+  // The open sequence's load without a word or a view: puts questions to ask
+  // and returns what happened. The document is loaded and its path is path,
+  // or it is the empty untitled document.
+  Outcome Load(std::span<const std::uint8_t> bytes, std::uint64_t fileLength, const std::string& path,
+               const AskQuestion& ask);
 
   // Saves the document to its own file; without one, or when that file cannot
   // be written, asks where to save it first. Returns false when the user
@@ -56,6 +65,7 @@ public:
 
 private:
   void ReportFailure(const CException& failure);
+  Outcome ReadFailure(const CException& failure);
 
   CDocument& m_document;
   IDocumentHost& m_host;

@@ -1,5 +1,7 @@
 #include "framework/MessageBox.h"
 
+#include "framework/Outcome.h"
+
 namespace {
 // One per thread: loads run on several threads at once, each with the
 // recipient it installed for its own questions and messages.
@@ -24,6 +26,12 @@ IMessageBox* InstallMessageBox(IMessageBox* box) {
 }
 
 int ShowMessageBox(std::string text, std::string caption, unsigned type, MessageOwner owner) {
-  if (!g_pMessageBox) return DismissedAnswer(type);
-  return g_pMessageBox->Show({std::move(text), std::move(caption), type, owner});
+  return ShowMessageBox({std::move(text), std::move(caption), type, owner});
 }
+
+int ShowMessageBox(const MessageBoxRequest& request) {
+  if (!g_pMessageBox) return DismissedAnswer(request.type);
+  return g_pMessageBox->Show(request);
+}
+
+bool AskThroughMessageBox(const MessageBoxRequest& question) { return ShowMessageBox(question) == IDYES; }

@@ -47,6 +47,7 @@ IMessageBox* InstallMessageBox(IMessageBox* box);
 // Shows a message through the installed message box. With none installed the
 // box counts as dismissed (DismissedAnswer).
 int ShowMessageBox(std::string text, std::string caption, unsigned type, MessageOwner owner);
+int ShowMessageBox(const MessageBoxRequest& request);
 
 // Installs a message box for the lifetime of the guard, then restores the previous one.
 class ScopedMessageBox {

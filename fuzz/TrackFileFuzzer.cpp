@@ -8,7 +8,7 @@
 
 #include "framework/Archive.h"
 #include "framework/DocumentTemplate.h"
-#include "framework/MessageBox.h"
+#include "framework/Outcome.h"
 #include "listing/ListTrack.h"
 #include "trackfile/DecoderDoc.h"
 #include "trackfile/TrackCommands.h"
@@ -16,13 +16,12 @@
 namespace {
 
 // Answers Yes to every question, as a user who wants to see everything would.
-class AnswerYes : public IMessageBox {
-public:
-  int Show(const MessageBoxRequest& request) override {
-    if (request.text.rfind("Checksum calculation failed.", 0) == 0) ++checksumQuestions;
-    return (request.type & MB_TYPEMASK) == MB_OK ? IDOK : IDYES;
+struct AnswerYes {
+  bool operator()(const MessageBoxRequest& question) {
+    if (question.text.rfind("Checksum calculation failed.", 0) == 0) ++*checksumQuestions;
+    return true;
   }
-  int checksumQuestions = 0;
+  int* checksumQuestions;
 };
 
 class NoHost : public IDocumentHost {
@@ -68,20 +67,20 @@ bool SameCircle(const std::vector<std::uint16_t>& first, const std::vector<std::
   return std::search(twice.begin(), twice.end(), second.begin(), second.end()) != twice.end();
 }
 
-bool Load(CDecoderDoc& doc, const std::uint8_t* data, std::size_t size) {
+bool Load(CDecoderDoc& doc, const std::uint8_t* data, std::size_t size, const AskQuestion& ask) {
   NoHost host;
   CSingleDocTemplate docTemplate(doc, host);
   const std::size_t inMemory = std::min<std::uint64_t>(size, doc.MaxLoadLength());
-  return docTemplate.LoadDocument({data, inMemory}, size, "fuzz.td4");
+  return !docTemplate.Load({data, inMemory}, size, "fuzz.td4", ask).readFailed;
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  AnswerYes answers;
-  ScopedMessageBox installed(answers);
+  int checksumQuestions = 0;
+  const AskQuestion answerYes = AnswerYes{&checksumQuestions};
   CDecoderDoc doc;
-  if (!Load(doc, data, size) || doc.m_nDataLen == 0) return 0;
+  if (!Load(doc, data, size, answerYes) || doc.m_nDataLen == 0) return 0;
   Require(doc.m_nDataLen <= CDecoderDoc::kMaxDesignLength);
 
   NoScreen screen;
@@ -93,11 +92,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (doc.m_nSegments == 0) return 0;
 
   const Bytes beforeMirror = DesignBytes(doc);
-  RunMirrorTrackCommand(doc);
-  RunMirrorTrackCommand(doc);
+  RunMirrorTrackCommand(doc, answerYes);
+  RunMirrorTrackCommand(doc, answerYes);
   Require(DesignBytes(doc) == beforeMirror);
 
-  RunReverseTrackCommand(doc);
+  RunReverseTrackCommand(doc, answerYes);
   ListTrackToScreen(doc, 1, screen);
 
   Bytes stored;
@@ -106,9 +105,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const Bytes design = DesignBytes(doc);
 
   CDecoderDoc reloaded;
-  const int questionsBefore = answers.checksumQuestions;
-  Require(Load(reloaded, stored.data(), stored.size()));
-  Require(answers.checksumQuestions == questionsBefore);
+  const int questionsBefore = checksumQuestions;
+  Require(Load(reloaded, stored.data(), stored.size(), answerYes));
+  Require(checksumQuestions == questionsBefore);
   Require(reloaded.m_bBadChecksum == 0);
   // Loading may start the circuit at another piece, but never changes a piece or its place in the circle.
   Require(SameCircle(Entries(doc), Entries(reloaded)));

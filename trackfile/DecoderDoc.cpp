@@ -7,7 +7,6 @@
 
 #include "framework/AppInfo.h"
 #include "framework/Archive.h"
-#include "framework/MessageBox.h"
 #include "trackfile/PackedCodec.h"
 #include "vocabulary/SegmentCodes.h"
 
@@ -67,8 +66,16 @@ private:
   int m_nAlloc;
 };
 
-void ReportTrackDataError() {
-  ShowMessageBox("Error processing track data.", kAppTitle, MB_OK | MB_ICONINFORMATION, MessageOwner::MainWindow);
+Outcome TrackDataError() {
+  return Outcome::Refusal({"Error processing track data.", kAppTitle, MB_OK | MB_ICONINFORMATION,
+                           MessageOwner::MainWindow});
+}
+
+MessageBoxRequest BadChecksumQuestion(std::uint32_t trailer, std::uint32_t checksum) {
+  char text[128];
+  std::snprintf(text, sizeof text, "Checksum calculation failed.\nExpected = 0X%08x\nActual = 0X%08x\n\nContinue anyway?",
+                unsigned(trailer), unsigned(checksum - kAltChecksumOffset));
+  return {text, kAppTitle, MB_YESNO | MB_ICONQUESTION, MessageOwner::MainWindow};
 }
 
 }  // namespace
@@ -89,10 +96,12 @@ void CDecoderDoc::DeleteContents() {
 
 void CDecoderDoc::Serialize(CArchive& ar) {
   if (ar.IsLoading())
-    LoadDesign(ar);
+    LoadDesign(ar, {});
   else
     StoreDesign(ar);
 }
+
+Outcome CDecoderDoc::Load(CArchive& ar, const AskQuestion& ask) { return LoadDesign(ar, ask); }
 
 std::uint64_t CDecoderDoc::MaxLoadLength() const {
   // Every complete run yields at least one byte for each two it takes from the
@@ -119,33 +128,35 @@ bool CDecoderDoc::GrowData(int count) {
   return true;
 }
 
-void CDecoderDoc::LoadDesign(CArchive& ar) {
+Outcome CDecoderDoc::LoadDesign(CArchive& ar, const AskQuestion& ask) {
   std::uint32_t checksum = 0;
   if (!UnpackBody(ar, checksum)) {
     // Said aloud so that the open is not mistaken for a success with nothing in it.
     DeleteContents();
-    ReportTrackDataError();
-    return;
+    return TrackDataError();
   }
   std::uint32_t trailer = 0;
   ar >> trailer;
   CompareTrailer(trailer, checksum);
 
-  if (m_bBadChecksum && !ConfirmBadChecksum(trailer, checksum)) {
-    DeleteContents();
-    return;
+  if (m_bBadChecksum) {
+    MessageBoxRequest question = BadChecksumQuestion(trailer, checksum);
+    if (!AnswersYes(ask, question)) {
+      DeleteContents();
+      return Outcome::Declined(std::move(question));
+    }
   }
   if (m_nDataLen > 0 && m_pData[0] == RideType::HedgeMaze) {
-    ShowMessageBox("Hedge mazes are not supported", kAppTitle, MB_OK, MessageOwner::None);
     DeleteContents();
-    return;
+    return Outcome::Refusal({"Hedge mazes are not supported", kAppTitle, MB_OK, MessageOwner::None});
   }
   try {
     ParseTrackList();
   } catch (const CException&) {
-    ReportTrackDataError();
     DeleteContents();
+    return TrackDataError();
   }
+  return {};
 }
 
 bool CDecoderDoc::UnpackBody(CArchive& ar, std::uint32_t& checksum) {
@@ -191,13 +202,6 @@ void CDecoderDoc::CompareTrailer(std::uint32_t trailer, std::uint32_t checksum) 
   } else {
     m_bBadChecksum = 1;
   }
-}
-
-bool CDecoderDoc::ConfirmBadChecksum(std::uint32_t trailer, std::uint32_t checksum) const {
-  char text[128];
-  std::snprintf(text, sizeof text, "Checksum calculation failed.\nExpected = 0X%08x\nActual = 0X%08x\n\nContinue anyway?",
-                unsigned(trailer), unsigned(checksum - kAltChecksumOffset));
-  return ShowMessageBox(text, kAppTitle, MB_YESNO | MB_ICONQUESTION, MessageOwner::MainWindow) == IDYES;
 }
 
 int CDecoderDoc::PutTrackListInFileOrder() {

@@ -34,7 +34,12 @@ public:
   CDecoderDoc() = default;
   ~CDecoderDoc() override;
 
+  // Loading answers every question No and keeps no outcome; Load tells it.
   void Serialize(CArchive& ar) override;
+  // Refuses, leaving the document empty, a body that cannot be unpacked or
+  // whose track list cannot be read ("Error processing track data.") and a
+  // hedge maze; a trailer that matches neither checksum offset asks first.
+  Outcome Load(CArchive& ar, const AskQuestion& ask) override;
   void DeleteContents() override;
   // No design buffer: nothing loaded, a file refused, or a file with an empty body.
   bool IsEmpty() const override { return !m_pData; }
@@ -90,11 +95,10 @@ public:
   std::uint8_t* m_pTrackList = nullptr;
 
 private:
-  void LoadDesign(CArchive& ar);
+  Outcome LoadDesign(CArchive& ar, const AskQuestion& ask);
   void StoreDesign(CArchive& ar);
   bool UnpackBody(CArchive& ar, std::uint32_t& checksum);
   void CompareTrailer(std::uint32_t trailer, std::uint32_t checksum);
-  bool ConfirmBadChecksum(std::uint32_t trailer, std::uint32_t checksum) const;
   void RotateSegmentsBy(int places);
   int RotationToFileOrder() const;
 };

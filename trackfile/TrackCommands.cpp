@@ -1,36 +1,34 @@
 #include "trackfile/TrackCommands.h"
 
 #include "framework/AppInfo.h"
-#include "framework/MessageBox.h"
 #include "trackfile/DecoderDoc.h"
 
 namespace {
 
-bool ConfirmReversingOpenCircuit() {
-  return ShowMessageBox(
-             "This appears to be an open circuit or \"shuttle mode\" track.\n"
-             "Reversing this track may produce a track that cannot be built.\n"
-             "Are you sure you want to continue?",
-             kAppTitle, MB_YESNO | MB_ICONQUESTION, MessageOwner::MainWindow) == IDYES;
+MessageBoxRequest ReversingOpenCircuitQuestion() {
+  return {"This appears to be an open circuit or \"shuttle mode\" track.\n"
+          "Reversing this track may produce a track that cannot be built.\n"
+          "Are you sure you want to continue?",
+          kAppTitle, MB_YESNO | MB_ICONQUESTION, MessageOwner::MainWindow};
 }
 
-void ReportReversalRefused() {
-  ShowMessageBox("Only self-powered rides (no lift chains) can be reversed.", kAppTitle,
-                 MB_OK | MB_ICONINFORMATION, MessageOwner::MainWindow);
+Outcome ReversalRefused() {
+  return Outcome::Refusal({"Only self-powered rides (no lift chains) can be reversed.", kAppTitle,
+                           MB_OK | MB_ICONINFORMATION, MessageOwner::MainWindow});
 }
 
 }  // namespace
 
-bool RunMirrorTrackCommand(CDecoderDoc& doc) {
+Outcome RunMirrorTrackCommand(CDecoderDoc& doc, const AskQuestion&) {
   doc.MirrorTrack();
-  return true;
+  return {};
 }
 
-bool RunReverseTrackCommand(CDecoderDoc& doc) {
-  if (doc.m_bOpenCircuit && !ConfirmReversingOpenCircuit()) return false;
-  if (doc.ReverseTrack() != 0) {
-    ReportReversalRefused();
-    return false;
+Outcome RunReverseTrackCommand(CDecoderDoc& doc, const AskQuestion& ask) {
+  if (doc.m_bOpenCircuit) {
+    MessageBoxRequest question = ReversingOpenCircuitQuestion();
+    if (!AnswersYes(ask, question)) return Outcome::Declined(std::move(question));
   }
-  return true;
+  if (doc.ReverseTrack() != 0) return ReversalRefused();
+  return {};
 }

@@ -134,9 +134,11 @@ void CDecoderView::OnMirrorTrack() { RunTrackCommand(QStringLiteral("Mirror Trac
 
 void CDecoderView::OnReverseTrack() { RunTrackCommand(QStringLiteral("Reverse Track"), RunReverseTrackCommand); }
 
-void CDecoderView::RunTrackCommand(const QString& text, bool (*command)(CDecoderDoc&)) {
+void CDecoderView::RunTrackCommand(const QString& text, TrackCommand command) {
   TrackState before = CaptureTrackState(m_document);
-  if (command(m_document)) {
+  const Outcome outcome = command(m_document, AskThroughMessageBox);
+  if (outcome.kind == Outcome::Kind::Refused) ShowMessageBox(outcome.message);
+  if (outcome.IsDone()) {
     TrackState after = CaptureTrackState(m_document);
     // Pushing shows the new state; a track that came out as it was has nothing to undo.
     if (after != before) m_undoStack.push(new CTrackCommand(text, *this, std::move(before), std::move(after)));

@@ -5,6 +5,7 @@
 
 #include "listing/ListTrack.h"
 #include "shell/platform/FileLauncher.h"
+#include "trackfile/TrackCommands.h"
 
 class CDecoderDoc;
 class QAction;
@@ -79,7 +80,7 @@ private:
   // Shows the texts the form has while no design is loaded.
   void ShowNoDesign();
   // Runs Mirror Track or Reverse Track and puts what it changed on the undo stack.
-  void RunTrackCommand(const QString& text, bool (*command)(CDecoderDoc&));
+  void RunTrackCommand(const QString& text, TrackCommand command);
   // Marks the document modified when it differs from its file, and says so.
   void SyncModifiedFlag();
   QLabel* MakeStatic(const char* text);

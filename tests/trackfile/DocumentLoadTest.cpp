@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "examples/DesignBuilder.h"
 #include "framework/AppInfo.h"
 #include "tests/support/LoadedDocument.h"
 #include "tests/support/ScriptedMessageBox.h"
+#include "tests/support/ScriptedQuestions.h"
 
 namespace {
 
@@ -287,6 +290,99 @@ TEST(DocumentLoadTest, DesignBeyond16MiBIsRefusedAsTrackDataError) {
   EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"Error processing track data."});
   EXPECT_EQ(fixture.doc.m_pData, nullptr);
   EXPECT_EQ(fixture.doc.m_nDataAlloc, 0);
+}
+
+std::uint32_t TrailerOf(const Bytes& file) {
+  std::uint32_t trailer = 0;
+  for (int i = 1; i <= 4; ++i) trailer = trailer << 8 | file[file.size() - std::size_t(i)];
+  return trailer;
+}
+
+// The file with its trailer moved by delta from the one the packer wrote.
+Bytes WithTrailerMovedBy(Bytes file, std::int32_t delta) {
+  const std::uint32_t trailer = TrailerOf(file) + std::uint32_t(delta);
+  file.resize(file.size() - 4);
+  return Concat({file, LittleEndian(trailer)});
+}
+
+// The question for a file whose correct trailer (normal offset 108156) was
+// moved by delta: it quotes the trailer found and the checksum less 120001.
+std::string QuestionForTrailerMovedBy(const Bytes& valid, std::int32_t delta) {
+  const std::uint32_t correct = TrailerOf(valid);
+  char text[128];
+  std::snprintf(text, sizeof text, "Checksum calculation failed.\nExpected = 0X%08x\nActual = 0X%08x\n\nContinue anyway?",
+                unsigned(correct + std::uint32_t(delta)), unsigned(correct + 108156u - 120001u));
+  return text;
+}
+
+Bytes Maze() {
+  DesignDescription maze = SmallCircuit();
+  maze.rideType = 20;
+  return BuildDesignFile(maze);
+}
+
+// What a load returns for the front ends to show their own way: done,
+// refused with the text the desktop shows, or declined with the question
+// answered No. Nothing goes through the installed message box.
+struct OutcomeCase {
+  const char* name;
+  friend void PrintTo(const OutcomeCase& value, std::ostream* out) { *out << value.name; }
+  Bytes file;
+  std::vector<bool> answers;
+  Outcome::Kind kind;
+  std::string message;  // the refusal told or the question declined; "" when done
+  std::size_t questions;
+  bool readFailed = false;
+};
+
+class LoadOutcomeTest : public ::testing::TestWithParam<OutcomeCase> {};
+
+TEST_P(LoadOutcomeTest, TellsWhatHappenedAsAValue) {
+  const OutcomeCase& load = GetParam();
+  DocumentFixture fixture;
+  ScriptedMessageBox boxes;
+  ScriptedQuestions questions;
+  for (bool answer : load.answers) questions.Answer(answer);
+
+  const Outcome outcome = fixture.docTemplate.Load(load.file, load.file.size(), "/designs/t.td4", questions.Ask());
+
+  EXPECT_EQ(outcome.kind, load.kind);
+  EXPECT_EQ(outcome.message.text, load.message);
+  EXPECT_EQ(outcome.readFailed, load.readFailed);
+  EXPECT_EQ(questions.Asked().size(), load.questions);
+  EXPECT_TRUE(boxes.Shown().empty());
+  EXPECT_EQ(fixture.doc.IsEmpty(), load.kind != Outcome::Kind::Done || load.file.empty());
+  EXPECT_EQ(fixture.doc.GetPathName(), fixture.doc.IsEmpty() ? "" : "/designs/t.td4");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Outcomes, LoadOutcomeTest,
+    ::testing::Values(
+        OutcomeCase{"NormalTrailer", Valid(), {}, Outcome::Kind::Done, "", 0},
+        OutcomeCase{"EmptyFileIsDoneWithNothingLoaded", {}, {}, Outcome::Kind::Done, "", 0},
+        // A checksum off by one either way is as wrong as any other.
+        OutcomeCase{"TrailerOneBelowAnsweredNo", WithTrailerMovedBy(Valid(), -1), {false}, Outcome::Kind::Declined,
+                    QuestionForTrailerMovedBy(Valid(), -1), 1},
+        OutcomeCase{"TrailerOneAboveAnsweredNo", WithTrailerMovedBy(Valid(), 1), {false}, Outcome::Kind::Declined,
+                    QuestionForTrailerMovedBy(Valid(), 1), 1},
+        OutcomeCase{"TrailerOneAboveAnsweredYes", WithTrailerMovedBy(Valid(), 1), {true}, Outcome::Kind::Done, "", 1},
+        OutcomeCase{"HedgeMaze", Maze(), {}, Outcome::Kind::Refused, "Hedge mazes are not supported", 0},
+        OutcomeCase{"HedgeMazeWithWrongTrailerYes", WithTrailerMovedBy(Maze(), 1), {true}, Outcome::Kind::Refused,
+                    "Hedge mazes are not supported", 1},
+        OutcomeCase{"NoTrackList", PackDesignFile(HeaderOnly(56)), {}, Outcome::Kind::Refused,
+                    "Error processing track data.", 0},
+        OutcomeCase{"FileEndsInsideRun", {0x02, 0x41, 0x42, 0x00, 0x00}, {}, Outcome::Kind::Refused,
+                    "Unexpected file format.", 0, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DocumentLoadTest, TrailerOneAwayFromTheRightChecksumAsksInTheDesktop) {
+  for (const std::int32_t delta : {-1, 1}) {
+    DocumentFixture fixture;
+    ScriptedMessageBox boxes{IDNO};
+    ASSERT_TRUE(fixture.Load(WithTrailerMovedBy(Valid(), delta)));
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{QuestionForTrailerMovedBy(Valid(), delta)});
+    EXPECT_EQ(fixture.doc.m_pData, nullptr);
+  }
 }
 
 }  // namespace

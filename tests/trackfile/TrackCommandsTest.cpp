@@ -3,7 +3,7 @@
 #include "examples/DesignBuilder.h"
 #include "framework/AppInfo.h"
 #include "tests/support/LoadedDocument.h"
-#include "tests/support/ScriptedMessageBox.h"
+#include "tests/support/ScriptedQuestions.h"
 #include "trackfile/TrackCommands.h"
 
 namespace {
@@ -27,7 +27,8 @@ struct ReverseCommandCase {
   const char* name;
   friend void PrintTo(const ReverseCommandCase& value, std::ostream* out) { *out << value.name; }
   std::vector<SegmentEntry> records;
-  std::vector<int> answers;
+  std::vector<bool> answers;
+  // The questions asked, then the refusal told.
   std::vector<const MessageBoxRequest*> boxes;
   bool reversed;
   std::vector<SegmentEntry> after;  // the track list afterwards
@@ -41,17 +42,25 @@ TEST_P(ReverseCommandTest, AsksBeforeTheRefusalTestAndReportsARefusal) {
   design.segments = command.records;
   DocumentFixture fixture;
   ASSERT_TRUE(fixture.Load(BuildDesignFile(design)));
-  ScriptedMessageBox boxes;
-  for (int answer : command.answers) boxes.Answer(answer);
+  ScriptedQuestions questions;
+  for (bool answer : command.answers) questions.Answer(answer);
 
-  EXPECT_EQ(RunReverseTrackCommand(fixture.doc), command.reversed);
+  const Outcome outcome = RunReverseTrackCommand(fixture.doc, questions.Ask());
 
-  ASSERT_EQ(boxes.Shown().size(), command.boxes.size());
+  EXPECT_EQ(outcome.IsDone(), command.reversed);
+  std::vector<MessageBoxRequest> boxes = questions.Asked();
+  if (outcome.kind == Outcome::Kind::Refused) boxes.push_back(outcome.message);
+  // A question answered No declines with that question.
+  if (outcome.kind == Outcome::Kind::Declined) {
+    ASSERT_FALSE(boxes.empty());
+    EXPECT_EQ(outcome.message.text, boxes.back().text);
+  }
+  ASSERT_EQ(boxes.size(), command.boxes.size());
   for (std::size_t i = 0; i < command.boxes.size(); ++i) {
-    EXPECT_EQ(boxes.Shown()[i].text, command.boxes[i]->text);
-    EXPECT_EQ(boxes.Shown()[i].caption, command.boxes[i]->caption);
-    EXPECT_EQ(boxes.Shown()[i].type, command.boxes[i]->type);
-    EXPECT_EQ(boxes.Shown()[i].owner, command.boxes[i]->owner);
+    EXPECT_EQ(boxes[i].text, command.boxes[i]->text);
+    EXPECT_EQ(boxes[i].caption, command.boxes[i]->caption);
+    EXPECT_EQ(boxes[i].type, command.boxes[i]->type);
+    EXPECT_EQ(boxes[i].owner, command.boxes[i]->owner);
   }
   DesignDescription expected;
   expected.segments = command.after;
@@ -65,14 +74,14 @@ INSTANTIATE_TEST_SUITE_P(
         ReverseCommandCase{"ClosedCircuitReversesWithoutAsking", kClosedCircuit, {}, {}, true,
                            {{4}, {17}, {2}, {1}, {10}}},
         // The End station stays first; brought back to the front after the reversal.
-        ReverseCommandCase{"OpenCircuitYes", kOpenCircuit, {IDYES}, {&kOpenCircuitQuestion}, true,
+        ReverseCommandCase{"OpenCircuitYes", kOpenCircuit, {true}, {&kOpenCircuitQuestion}, true,
                            {{1}, {0}, {10}, {17}}},
-        ReverseCommandCase{"OpenCircuitNo", kOpenCircuit, {IDNO}, {&kOpenCircuitQuestion}, false, kOpenCircuit},
+        ReverseCommandCase{"OpenCircuitNo", kOpenCircuit, {false}, {&kOpenCircuitQuestion}, false, kOpenCircuit},
         ReverseCommandCase{"ClosedCircuitWithChainLiftRefused", kClosedCircuitWithChainLift, {}, {&kRefusal}, false,
                            kClosedCircuitWithChainLift},
-        ReverseCommandCase{"OpenCircuitWithChainLiftYesThenRefused", kOpenCircuitWithChainLift, {IDYES},
+        ReverseCommandCase{"OpenCircuitWithChainLiftYesThenRefused", kOpenCircuitWithChainLift, {true},
                            {&kOpenCircuitQuestion, &kRefusal}, false, kOpenCircuitWithChainLift},
-        ReverseCommandCase{"OpenCircuitWithChainLiftNo", kOpenCircuitWithChainLift, {IDNO}, {&kOpenCircuitQuestion},
+        ReverseCommandCase{"OpenCircuitWithChainLiftNo", kOpenCircuitWithChainLift, {false}, {&kOpenCircuitQuestion},
                            false, kOpenCircuitWithChainLift}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -81,10 +90,10 @@ TEST(MirrorCommandTest, MirrorsWithoutAsking) {
   design.segments = kOpenCircuit;
   DocumentFixture fixture;
   ASSERT_TRUE(fixture.Load(BuildDesignFile(design)));
-  ScriptedMessageBox boxes;
+  ScriptedQuestions questions;
 
-  EXPECT_TRUE(RunMirrorTrackCommand(fixture.doc));
-  EXPECT_TRUE(boxes.Shown().empty());
+  EXPECT_TRUE(RunMirrorTrackCommand(fixture.doc, questions.Ask()).IsDone());
+  EXPECT_TRUE(questions.Asked().empty());
   EXPECT_EQ(fixture.Codes(), (std::vector<int>{1, 17, 4, 0}));
 }
 
