@@ -2,7 +2,6 @@
 
 #include <CLI/CLI.hpp>
 
-#include <charconv>
 #include <cstdio>
 #include <optional>
 #include <utility>
@@ -14,6 +13,7 @@
 #include "cli/DesignSession.h"
 #include "cli/DisplayName.h"
 #include "cli/ProfilePicture.h"
+#include "framework/IntField.h"
 #include "listing/ElevationFit.h"
 #include "listing/ElevationProfile.h"
 #include "listing/ListTrack.h"
@@ -23,23 +23,11 @@
 
 namespace {
 
-constexpr int kLowestStartElevation = 1;
-constexpr int kHighestStartElevation = 61;
-
-// Reads the start elevation as the elevation dialog's data exchange does, with its messages.
+// Reads the start elevation as the elevation dialog does, with its messages.
 std::optional<int> ParseStartElevation(const std::string& text) {
-  int value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
-    PrintMessage("", "Please enter an integer.");
-    return std::nullopt;
-  }
-  if (value < kLowestStartElevation || value > kHighestStartElevation) {
-    PrintMessage("", "Please enter an integer between " + std::to_string(kLowestStartElevation) + " and " +
-                         std::to_string(kHighestStartElevation) + ".");
-    return std::nullopt;
-  }
-  return value;
+  const IntFieldEntry entry = ReadIntField(text, kLowestBuildableElevation, kHighestBuildableElevation);
+  if (!entry.value) PrintMessage("", entry.refusal);
+  return entry.value;
 }
 
 int ExitStatus(const DesignSession& session) { return session.Failed() ? kExitFailure : kExitSuccess; }
@@ -142,7 +130,7 @@ int RunThumbnail(const CommandLine& line) {
   DesignSession session(line.yes);
   if (session.Load(line.file))
     session.WriteTo(line.output, [&] {
-      return WriteThumbnail(MakeElevationProfile(session.Document(), kLowestStartElevation), line.output, line.size);
+      return WriteThumbnail(MakeElevationProfile(session.Document(), kLowestBuildableElevation), line.output, line.size);
     });
   return ExitStatus(session);
 }

@@ -17,7 +17,7 @@ struct StartElevationRange {
 };
 
 // The starting elevations a user can choose.
-inline constexpr StartElevationRange kStartElevations{1, 61};
+inline constexpr StartElevationRange kStartElevations{kLowestBuildableElevation, kHighestBuildableElevation};
 
 // The lowest and highest elevation at which a listing's lines start or end.
 //

@@ -7,6 +7,7 @@
 #include <QRegularExpressionValidator>
 
 #include "framework/MessageBox.h"
+#include "listing/ListTrack.h"
 #include "shell/dialogs/DataExchange.h"
 #include "shell/dialogs/UpDownControl.h"
 
@@ -49,7 +50,7 @@ int CElevationDlg::DoModal() {
 }
 
 void CElevationDlg::OnInitDialog() {
-  m_spinElevation->SetRange(kMinElevation, kMaxElevation);
+  m_spinElevation->SetRange(kLowestBuildableElevation, kHighestBuildableElevation);
   m_spinElevation->SetPos(m_nElevation);
   DoDataExchange(false);
   m_wndFit->setText(m_strFit);
@@ -68,7 +69,7 @@ bool CElevationDlg::DoDataExchange(bool saveAndValidate) {
     m_editElevation->setText(QString::number(m_nElevation));
     return true;
   }
-  const std::optional<int> elevation = ExchangeIntField(*m_editElevation, kMinElevation, kMaxElevation);
+  const std::optional<int> elevation = ExchangeIntField(*m_editElevation, kLowestBuildableElevation, kHighestBuildableElevation);
   if (elevation) m_nElevation = *elevation;
   return elevation.has_value();
 }

@@ -11,9 +11,6 @@ class UpDownControl;
 class CElevationDlg : public QDialog {
   Q_OBJECT
 public:
-  static constexpr int kMinElevation = 1;
-  static constexpr int kMaxElevation = 61;
-
   explicit CElevationDlg(QWidget* parent = nullptr);
 
   // Shows the dialog with m_nElevation; returns IDOK once a valid value is in

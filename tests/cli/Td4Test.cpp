@@ -5,6 +5,7 @@
 #include "tests/cli/Td4Runner.h"
 #include "tests/listing/ListingFixtures.h"
 #include "tests/support/Bytes.h"
+#include "tests/support/StartElevationTexts.h"
 #include "tests/support/TempFolder.h"
 
 namespace {
@@ -67,6 +68,12 @@ TEST(Td4Test, StartElevationIsCheckedAsTheElevationDialogChecksIt) {
     const Td4Result result = RunTd4({"list", "--start-elevation", c.value, designs.example});
     EXPECT_EQ(result.status, c.status) << c.value;
     EXPECT_EQ(result.err, c.err) << c.value;
+  }
+  for (const StartElevationText& c : kStartElevationTexts) {
+    const Td4Result result = RunTd4({"list", "-e", c.text, designs.example});
+    const bool refused = *c.refusal != '\0';
+    EXPECT_EQ(result.status, refused ? 2 : 0) << c.text;
+    EXPECT_EQ(result.err, refused ? "td4: " + std::string(c.refusal) + "\n" : "") << c.text;
   }
   const Td4Result high = RunTd4({"list", "--start-elevation", "61", designs.example});
   EXPECT_NE(high.out.find("0001\t\t\tBegin station [terminal] (61)\n0002 - 0003\t2\tMiddle station (61)\n"

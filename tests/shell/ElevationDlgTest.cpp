@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "shell/dialogs/ElevationDlg.h"
+#include "tests/support/StartElevationTexts.h"
 #include "tests/shell/ShellFixture.h"
 
 namespace {
@@ -83,35 +84,33 @@ void ElevationDlgTest::acceptingWithNoFileOnlyStoresTheValue() {
 }
 
 void ElevationDlgTest::refusesWhatIsNotAnIntegerFrom1To61() {
-  const std::string range = "Please enter an integer between 1 and 61.";
-  const struct {
-    const char* typed;
-    std::string message;
-  } cases[] = {{"0", range}, {"62", range}, {"", "Please enter an integer."}, {"99999999999", range}};
+  std::vector<StartElevationText> cases;
+  std::ranges::copy_if(kStartElevationTexts, std::back_inserter(cases),
+                       [](const StartElevationText& c) { return *c.refusal != '\0'; });
 
   ShellFixture shell;
   shell.OpenDesign(Slope());
   const QStringList lines = shell.Lines();
   WhenModal<CElevationDlg>([&](CElevationDlg& dialog) {
     for (const auto& c : cases) {
-      TypeOver(dialog, c.typed);
+      TypeOver(dialog, c.text);
       Press(dialog, "OK");
 
-      QVERIFY2(dialog.isVisible(), c.typed);
+      QVERIFY2(dialog.isVisible(), c.text);
       const MessageBoxRequest& shown = shell.messages.Shown().back();
-      QCOMPARE(shown.text, c.message);
+      QCOMPARE(shown.text, c.refusal);
       QCOMPARE(shown.caption, "Tivora Track Decoder");
       QCOMPARE(shown.type, unsigned(MB_OK | MB_ICONEXCLAMATION));
       // Back in the edit with the refused text selected, ready to be typed over.
       QCOMPARE(dialog.focusWidget(), &Edit(dialog));
-      QCOMPARE(Edit(dialog).selectedText(), QString::fromLatin1(c.typed));
+      QCOMPARE(Edit(dialog).selectedText(), QString::fromLatin1(c.text));
     }
     Press(dialog, "Cancel");
   });
 
   shell.frame.Commands().editSetElevation->trigger();
 
-  QCOMPARE(shell.messages.Shown().size(), std::size(cases));
+  QCOMPARE(shell.messages.Shown().size(), cases.size());
   QCOMPARE(shell.View().m_nStartElevation, 1);
   QCOMPARE(shell.Lines(), lines);
 }
