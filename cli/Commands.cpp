@@ -112,6 +112,11 @@ int RunCheck(const CommandLine& line) {
   return outOfRange ? kExitOutOfRange : kExitSuccess;
 }
 
+// A picture is drawn from the design's own file, which it must never replace.
+COutputGuard PictureGuard(DesignSession& session) {
+  return COutputGuard({session.Document().GetPathName()}, OutputKind::Picture);
+}
+
 int RunProfile(const CommandLine& line) {
   const std::optional<int> startElevation = ParseStartElevation(line.startElevation);
   if (!startElevation) return kExitUsage;
@@ -119,7 +124,7 @@ int RunProfile(const CommandLine& line) {
   if (session.Load(line.file))
     session.WriteTo(line.output, [&] {
       return WriteProfilePicture(MakeElevationProfile(session.Document(), *startElevation), line.output,
-                                 *PictureFormatOf(line.output), line.width, line.height);
+                                 PictureGuard(session), *PictureFormatOf(line.output), line.width, line.height);
     });
   return ExitStatus(session);
 }
@@ -130,7 +135,8 @@ int RunThumbnail(const CommandLine& line) {
   DesignSession session(line.yes);
   if (session.Load(line.file))
     session.WriteTo(line.output, [&] {
-      return WriteThumbnail(MakeElevationProfile(session.Document(), kLowestBuildableElevation), line.output, line.size);
+      return WriteThumbnail(MakeElevationProfile(session.Document(), kLowestBuildableElevation), line.output,
+                            PictureGuard(session), line.size);
     });
   return ExitStatus(session);
 }

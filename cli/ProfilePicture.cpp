@@ -23,12 +23,15 @@ std::optional<PictureFormat> PictureFormatOf(const std::string& path) {
 
 namespace {
 
-// Draws the picture that draw returns and writes it to path, reporting a failure.
+// Draws the picture that draw returns and writes it to path, reporting a
+// failure. The output is opened first, so that a refused one costs no drawing.
 template <class Draw>
-bool WritePicture(const std::string& path, Draw draw) {
+bool WritePicture(const std::string& path, const COutputGuard& guard, Draw draw) {
   const DrawingApplication drawing;
   try {
-    WriteFileSafely(path, draw());
+    CSafeOutputFile file(path, guard);
+    file.Write(draw());
+    file.Commit();
     return true;
   } catch (const CException& failure) {
     ShowMessageBox(FailureReportText(failure), kAppTitle, MB_OK | MB_ICONEXCLAMATION, MessageOwner::MainWindow);
@@ -38,11 +41,11 @@ bool WritePicture(const std::string& path, Draw draw) {
 
 }  // namespace
 
-bool WriteProfilePicture(const ElevationProfile& profile, const std::string& path, PictureFormat format, int width,
-                         int height) {
-  return WritePicture(path, [&] { return ProfilePicture(profile, format, width, height); });
+bool WriteProfilePicture(const ElevationProfile& profile, const std::string& path, const COutputGuard& guard,
+                         PictureFormat format, int width, int height) {
+  return WritePicture(path, guard, [&] { return ProfilePicture(profile, format, width, height); });
 }
 
-bool WriteThumbnail(const ElevationProfile& profile, const std::string& path, int size) {
-  return WritePicture(path, [&] { return ThumbnailPicture(profile, size); });
+bool WriteThumbnail(const ElevationProfile& profile, const std::string& path, const COutputGuard& guard, int size) {
+  return WritePicture(path, guard, [&] { return ThumbnailPicture(profile, size); });
 }

@@ -87,7 +87,9 @@ bool CSingleDocTemplate::DoSave(const std::string& path) {
   // failed write must not leave unsaved changes looking saved.
   const bool wasModified = m_document.IsModified();
   try {
-    CSafeOutputFile file(path);
+    // The document's own file is what the design was read from: a save may
+    // take its place, never write into it.
+    CSafeOutputFile file(path, COutputGuard({m_document.GetPathName()}, OutputKind::Design));
     CArchive archive([&file](std::span<const std::uint8_t> bytes) { file.Write(bytes); });
     m_document.Serialize(archive);
     archive.Flush();

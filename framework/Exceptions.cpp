@@ -36,6 +36,9 @@ CFileException CFileException::FromErrno(int osError, const std::string& fileNam
   }
 }
 
+COutputIsInputException::COutputIsInputException(std::string fileName, std::string output)
+    : CException("output is input: " + fileName), m_strFileName(std::move(fileName)), m_strOutput(std::move(output)) {}
+
 CMemoryException::CMemoryException() : CException("out of memory") {}
 
 namespace {
@@ -79,6 +82,9 @@ std::string FailureReportText(const CException& failure) {
   if (const auto* archive = dynamic_cast<const CArchiveException*>(&failure);
       archive && archive->m_cause == CArchiveException::endOfFile)
     return "Unexpected file format.";
+  if (const auto* input = dynamic_cast<const COutputIsInputException*>(&failure))
+    return input->m_strFileName + " is the design file itself; choose another file for the " + input->m_strOutput +
+           ".";
   if (dynamic_cast<const CMemoryException*>(&failure)) return "Out of memory.";
   return "An unexpected error occurred.";
 }

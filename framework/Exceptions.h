@@ -35,6 +35,16 @@ public:
   std::string m_strFileName;
 };
 
+// An output that is one of the files its command has read (COutputGuard).
+class COutputIsInputException : public CException {
+public:
+  // output: what was to be written there ("listing", "picture", "design").
+  COutputIsInputException(std::string fileName, std::string output);
+
+  std::string m_strFileName;
+  std::string m_strOutput;
+};
+
 // An allocation the framework asked for could not be made.
 class CMemoryException : public CException {
 public:

@@ -151,10 +151,11 @@ FilePrefix ReadFilePrefix(const std::string& path, std::uint64_t maxBytes) {
   return ReadPrefix(file.Get(), path, maxBytes, false);
 }
 
-CSafeOutputFile::CSafeOutputFile(const std::string& path)
+CSafeOutputFile::CSafeOutputFile(const std::string& path, const COutputGuard& guard)
     : m_strReportName(path == kStandardStreamName ? kStandardOutputName : path) {
   const WriteTarget target = ResolveWriteTarget(path);
   if (target.descriptor >= 0) {
+    guard.Check(target.descriptor, "", false, m_strReportName);
     m_fd = ::fcntl(target.descriptor, F_DUPFD_CLOEXEC, 0);
     if (m_fd < 0) ThrowFileError(m_strReportName);
     return;
@@ -162,7 +163,9 @@ CSafeOutputFile::CSafeOutputFile(const std::string& path)
   struct stat status {};
   if (target.inProcess || ::stat(target.path.c_str(), &status) == 0) {
     if (S_ISDIR(status.st_mode)) throw CFileException(CFileException::isFolder, EISDIR, m_strReportName);
-    if (S_ISREG(status.st_mode) && !target.inProcess) {
+    const bool replaced = S_ISREG(status.st_mode) && !target.inProcess;
+    guard.Check(-1, target.path.string(), replaced, m_strReportName);
+    if (replaced) {
       if (::faccessat(AT_FDCWD, target.path.c_str(), W_OK, AT_EACCESS) != 0) {
         if (errno == EACCES || errno == EPERM || errno == EROFS)
           throw CFileException(CFileException::readOnly, errno, m_strReportName);
@@ -228,8 +231,8 @@ void CSafeOutputFile::Discard() {
   m_strTemporary.clear();
 }
 
-void WriteFileSafely(const std::string& path, std::span<const std::uint8_t> bytes) {
-  CSafeOutputFile file(path);
+void WriteFileSafely(const std::string& path, std::span<const std::uint8_t> bytes, const COutputGuard& guard) {
+  CSafeOutputFile file(path, guard);
   file.Write(bytes);
   file.Commit();
 }
@@ -245,14 +248,6 @@ bool IsSameFile(const std::string& first, const std::string& second) {
   struct stat a {}, b {};
   return ::stat(first.c_str(), &a) == 0 && ::stat(second.c_str(), &b) == 0 && a.st_dev == b.st_dev &&
          a.st_ino == b.st_ino;
-}
-
-bool WouldReplace(const std::string& target, const std::string& source) {
-  if (target == kStandardStreamName || source.empty()) return false;
-  struct stat written {}, read {};
-  if (::stat(target.c_str(), &written) != 0 || !S_ISREG(written.st_mode)) return false;
-  const int found = source == kStandardStreamName ? ::fstat(STDIN_FILENO, &read) : ::stat(source.c_str(), &read);
-  return found == 0 && written.st_dev == read.st_dev && written.st_ino == read.st_ino;
 }
 
 bool IsWritableFile(const std::string& path) { return ::access(path.c_str(), W_OK) == 0; }

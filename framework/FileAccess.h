@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/OutputGuard.h"
+
 // The name that stands for standard input where a file is read and for
 // standard output where one is written, as command-line tools have it. (The
 // desktop program passes full paths only, so it never meets this name.)
@@ -34,11 +36,13 @@ FilePrefix ReadFilePrefix(const std::string& path, std::uint64_t maxBytes);
 // process may not write is refused, not replaced. Anything else that is not a
 // folder (a device, a pipe, standard output as "-", or a descriptor of this
 // process named as /dev/stdout, /dev/fd/N or /proc/self/fd/N) is written in
-// place, since renaming over it would destroy it or miss it. Every failure
-// throws CFileException naming the path (standard output for "-").
+// place, since renaming over it would destroy it or miss it. Before anything
+// is created or opened, guard refuses a target that is one of the command's
+// inputs (COutputIsInputException). Every other failure throws CFileException
+// naming the path (standard output for "-").
 class CSafeOutputFile {
 public:
-  explicit CSafeOutputFile(const std::string& path);
+  CSafeOutputFile(const std::string& path, const COutputGuard& guard);
   ~CSafeOutputFile();
   CSafeOutputFile(const CSafeOutputFile&) = delete;
   CSafeOutputFile& operator=(const CSafeOutputFile&) = delete;
@@ -59,7 +63,7 @@ private:
 };
 
 // Makes bytes the whole content of the file at path through CSafeOutputFile.
-void WriteFileSafely(const std::string& path, std::span<const std::uint8_t> bytes);
+void WriteFileSafely(const std::string& path, std::span<const std::uint8_t> bytes, const COutputGuard& guard);
 
 // The system calls through which CSafeOutputFile puts bytes on disk. Tests
 // install their own to make a write, the flush or the rename fail at will.
@@ -76,11 +80,6 @@ IFileWriteCalls* InstallFileWriteCalls(IFileWriteCalls* calls);
 
 // True when both names lead to the same file on disk.
 bool IsSameFile(const std::string& first, const std::string& second);
-
-// True when writing to target would replace the regular file that source
-// names, through the same name, a hard link or a symbolic link. "-" as source
-// is standard input; as target it is standard output, which replaces nothing.
-bool WouldReplace(const std::string& target, const std::string& source);
 
 // True when the file exists and this process may write to it.
 bool IsWritableFile(const std::string& path);

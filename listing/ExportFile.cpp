@@ -22,9 +22,9 @@ CExportFile::CExportFile() : m_pBuffer(new char[kBufferSize]) {}
 
 CExportFile::~CExportFile() = default;
 
-bool CExportFile::Open(const std::string& path) {
+bool CExportFile::Open(const std::string& path, const COutputGuard& guard) {
   try {
-    m_pFile = std::make_unique<CSafeOutputFile>(path);
+    m_pFile = std::make_unique<CSafeOutputFile>(path, guard);
   } catch (const CFileException&) {
     return false;
   }
@@ -56,14 +56,14 @@ void CExportFile::WriteBuffer() {
 }
 
 bool ExportListing(CDecoderDoc& doc, std::int32_t startElevation, const std::string& path) {
-  // Written beside and renamed, the listing would take the design's place.
-  if (WouldReplace(path, doc.GetPathName())) {
-    ShowExportMessage(path + " is the design file itself; choose another file for the listing.");
-    return false;
-  }
   CExportFile file;
-  if (!file.Open(path)) {
-    ShowExportMessage("Error creating output file");
+  try {
+    if (!file.Open(path, COutputGuard({doc.GetPathName()}, OutputKind::Listing))) {
+      ShowExportMessage("Error creating output file");
+      return false;
+    }
+  } catch (const COutputIsInputException& refusal) {
+    ShowExportMessage(FailureReportText(refusal));
     return false;
   }
   ListTrackToFile(doc, startElevation, file);

@@ -8,6 +8,7 @@
 #include "listing/ListTrack.h"
 
 class CDecoderDoc;
+class COutputGuard;
 class CSafeOutputFile;
 
 // A text file being written for an export, through the safe writer: the old
@@ -22,8 +23,9 @@ public:
   CExportFile(const CExportFile&) = delete;
   CExportFile& operator=(const CExportFile&) = delete;
 
-  // Prepares the file for writing. False when it cannot be created.
-  bool Open(const std::string& path);
+  // Prepares the file for writing. False when it cannot be created; throws
+  // COutputIsInputException when guard refuses it.
+  bool Open(const std::string& path, const COutputGuard& guard);
 
   // Throws CFileException when the buffer cannot be written out.
   void WriteString(const std::string& text) override;

@@ -89,7 +89,8 @@ Td4Result RunTd4(const std::vector<std::string>& args, const Td4Options& options
   if (child == 0) {
     const int in = options.input ? input[0] : ::open("/dev/null", O_RDONLY);
     const std::string& outFile = options.outputFile.empty() ? outPath : options.outputFile;
-    const int out = readOutput ? output[1] : ::open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const int opening = O_WRONLY | O_CREAT | (options.appendOutput ? O_APPEND : O_TRUNC);
+    const int out = readOutput ? output[1] : ::open(outFile.c_str(), opening, 0600);
     const int err = options.errorToTerminal ? output[1] : ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     BecomeTd4(args, options, in, out, err);
   }

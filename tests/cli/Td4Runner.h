@@ -23,6 +23,7 @@ struct Td4Options {
   bool outputToTerminal = false;     // a terminal (raw, without line-end translation)
   bool errorToTerminal = false;      // standard error to the same terminal, read into out; needs outputToTerminal
   std::string outputFile;            // standard output goes there instead (`> FILE`), not captured
+  bool appendOutput = false;         // outputFile is opened for appending (`>> FILE`)
   rlim_t fileSizeLimit = RLIM_INFINITY;  // bytes, as ulimit -f sets it
   rlim_t memoryLimit = RLIM_INFINITY;    // bytes of address space, as ulimit -v sets it
   bool ordinaryUser = false;             // drop root's rights first (BecomeOrdinaryUser)

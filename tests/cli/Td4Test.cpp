@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "tests/cli/CircuitDesigns.h"
 #include "tests/cli/Td4Runner.h"
 #include "tests/listing/ListingFixtures.h"
 #include "tests/support/Bytes.h"
@@ -157,22 +158,9 @@ TEST(Td4Test, SaveRepacksWithAFreshTrailer) {
   EXPECT_EQ(ReadFileBytes(out), BuildDesignFile(SevenLineExample()));
 }
 
-// Display order 2, 3, 1, 16, 4, 9, 133: the file keeps its Middle station first.
-DesignDescription ClosedCircuit() {
-  DesignDescription design;
-  design.segments = {{3}, {1, 0x08}, {16}, {4, 0x40}, {9}, {133}, {2, 0x08}};
-  return design;
-}
-
 DesignDescription OpenCircuit() {
   DesignDescription design;
   design.segments = {{1, 0x08}, {16}, {4}, {0}};
-  return design;
-}
-
-DesignDescription WithSegments(std::vector<SegmentEntry> segments) {
-  DesignDescription design;
-  design.segments = std::move(segments);
   return design;
 }
 
@@ -194,8 +182,8 @@ TEST(Td4Test, MirrorAndReverseSaveTheChangedDesignUnlessRefusedOrDeclined) {
     std::optional<DesignDescription> written;  // nothing: exits 1 without writing
   };
   const Case cases[] = {
-      {{"mirror"}, ClosedCircuit(), {}, WithSegments({{3}, {1, 0x08}, {17}, {4, 0x40}, {9}, {134}, {2, 0x08}})},
-      {{"reverse"}, ClosedCircuit(), {}, WithSegments({{3}, {1, 0x08}, {134}, {12}, {10, 0x40}, {17}, {2, 0x08}})},
+      {{"mirror"}, ClosedCircuit(), {}, MirroredClosedCircuit()},
+      {{"reverse"}, ClosedCircuit(), {}, ReversedClosedCircuit()},
       {{"mirror"}, OpenCircuit(), {}, WithSegments({{1, 0x08}, {17}, {4}, {0}})},
       {{"reverse", "--yes"}, OpenCircuit(), {question}, WithSegments({{1, 0x08}, {0}, {10}, {17}})},
       {{"reverse"}, OpenCircuit(), {question, declined}, std::nullopt},  // no --yes

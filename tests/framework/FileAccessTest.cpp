@@ -1,5 +1,6 @@
 #include "framework/FileAccess.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -18,6 +19,7 @@ namespace {
 
 const Bytes kOld = {0x01, 0x02, 0x03, 0x04, 0x05};
 const Bytes kNew = {0x10, 0x20, 0x30, 0x40, 0x50, 0x60, 0x70, 0x80, 0x90};
+const COutputGuard kNothingRead({}, OutputKind::Design);
 
 // Runs an action that must fail with a file exception; returns the report text.
 template <typename Action>
@@ -59,12 +61,12 @@ TEST(ReadFilePrefixTest, ReportsMissingFilesAndFoldersByName) {
 TEST(WriteFileSafelyTest, CreatesOrReplacesKeepingTheFilesMode) {
   TempFolder folder;
   const std::string fresh = folder.Path("fresh.td4");
-  WriteFileSafely(fresh, kNew);
+  WriteFileSafely(fresh, kNew, kNothingRead);
   EXPECT_EQ(ReadFileBytes(fresh), kNew);
 
   const std::string existing = folder.Write("existing.td4", kOld);
   ::chmod(existing.c_str(), 0640);
-  WriteFileSafely(existing, kNew);
+  WriteFileSafely(existing, kNew, kNothingRead);
   EXPECT_EQ(ReadFileBytes(existing), kNew);
   struct stat status {};
   ::stat(existing.c_str(), &status);
@@ -78,7 +80,7 @@ TEST(WriteFileSafelyTest, SymbolicLinkStaysALinkAndItsTargetIsReplaced) {
   const std::string link = folder.Path("link.td4");
   std::filesystem::create_symlink("real.td4", link);
 
-  WriteFileSafely(link, kNew);
+  WriteFileSafely(link, kNew, kNothingRead);
 
   EXPECT_TRUE(std::filesystem::is_symlink(link));
   EXPECT_EQ(ReadFileBytes(target), kNew);
@@ -104,7 +106,7 @@ TEST_P(WriteFaultTest, OldFileSurvivesAndNothingIsLeftBehind) {
   faults.failSync = GetParam().failSync;
   faults.failRename = GetParam().failRename;
 
-  const std::string report = FailureOf([&] { WriteFileSafely(path, kNew); });
+  const std::string report = FailureOf([&] { WriteFileSafely(path, kNew, kNothingRead); });
 
   std::string expected = GetParam().report;
   expected.replace(expected.find("%1"), 2, path);
@@ -123,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WriteFileSafelyTest, DeviceIsWrittenInPlaceNeverReplaced) {
-  EXPECT_EQ(FailureOf([] { WriteFileSafely("/dev/full", kNew); }), "Disk full while accessing /dev/full.");
+  EXPECT_EQ(FailureOf([] { WriteFileSafely("/dev/full", kNew, kNothingRead); }), "Disk full while accessing /dev/full.");
   struct stat status {};
   ASSERT_EQ(::stat("/dev/full", &status), 0);
   EXPECT_TRUE(S_ISCHR(status.st_mode));
@@ -132,7 +134,7 @@ TEST(WriteFileSafelyTest, DeviceIsWrittenInPlaceNeverReplaced) {
 TEST(WriteFileSafelyTest, FolderIsRefusedAndLeftAlone) {
   TempFolder folder;
   std::filesystem::create_directory(folder.Path("designs"));
-  EXPECT_EQ(FailureOf([&] { WriteFileSafely(folder.Path("designs"), kNew); }),
+  EXPECT_EQ(FailureOf([&] { WriteFileSafely(folder.Path("designs"), kNew, kNothingRead); }),
             folder.Path("designs") + " is a folder, not a file.");
   EXPECT_TRUE(std::filesystem::is_directory(folder.Path("designs")));
 }
@@ -140,14 +142,14 @@ TEST(WriteFileSafelyTest, FolderIsRefusedAndLeftAlone) {
 TEST(WriteFileSafelyTest, MissingFolderIsReportedAsSuch) {
   TempFolder folder;
   const std::string path = folder.Path("no/such/folder.td4");
-  EXPECT_EQ(FailureOf([&] { WriteFileSafely(path, kNew); }), "The folder " + folder.Path("no/such") + " does not exist.");
+  EXPECT_EQ(FailureOf([&] { WriteFileSafely(path, kNew, kNothingRead); }), "The folder " + folder.Path("no/such") + " does not exist.");
 }
 
 TEST(WriteFileSafelyTest, TheLongestNameStillFitsBesideItself) {
   TempFolder folder;
   const std::string name = std::string(251, 'n') + ".td4";  // 255 bytes, as long as a name can be
-  WriteFileSafely(folder.Path(name), kOld);
-  WriteFileSafely(folder.Path(name), kNew);
+  WriteFileSafely(folder.Path(name), kOld, kNothingRead);
+  WriteFileSafely(folder.Path(name), kNew, kNothingRead);
   EXPECT_EQ(ReadFileBytes(folder.Path(name)), kNew);
   EXPECT_EQ(folder.Entries(), std::vector<std::string>{name});
 }
@@ -161,7 +163,7 @@ TEST(WriteFileSafelyTest, DescriptorNamesAreWrittenInPlace) {
   const std::string fd = std::to_string(ends[1]);
   std::filesystem::create_symlink("/proc/self/fd/" + fd, folder.Path("link"));
   for (const std::string& name : {"/dev/fd/" + fd, "/proc/self/fd/" + fd, folder.Path("link")}) {
-    WriteFileSafely(name, kNew);
+    WriteFileSafely(name, kNew, kNothingRead);
     Bytes arrived(kNew.size());
     ASSERT_EQ(::read(ends[0], arrived.data(), arrived.size()), ssize_t(kNew.size())) << name;
     EXPECT_EQ(arrived, kNew) << name;
@@ -180,27 +182,80 @@ TEST(WriteFileSafelyTest, AReadOnlyFileIsRefusedAndKept) {
   ASSERT_EQ(::chmod(folder.Path("").c_str(), 0777), 0);
   const int status = RunInChild([&] {
     if (!BecomeOrdinaryUser()) return 2;
-    return FailureOf([&] { WriteFileSafely(path, kNew); }) == path + " is read-only." ? 0 : 1;
+    return FailureOf([&] { WriteFileSafely(path, kNew, kNothingRead); }) == path + " is read-only." ? 0 : 1;
   });
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
   EXPECT_EQ(ReadFileBytes(path), kOld);
   EXPECT_EQ(folder.Entries(), std::vector<std::string>{"design.td4"});
 }
 
-TEST(WouldReplaceTest, SameRegularFileThroughAnyNameButNotStreams) {
+// Every way of naming a command's input as its output, by the kind of output:
+// refused before anything is created, the input left as it was.
+TEST(OutputGuardTest, RefusesEveryNameOfAnInputButLetsADesignReplaceItsOwnFile) {
   TempFolder folder;
   const std::string design = folder.Write("track.td4", kOld);
   ASSERT_EQ(::link(design.c_str(), folder.Path("hard.td4").c_str()), 0);
   std::filesystem::create_symlink("track.td4", folder.Path("soft.td4"));
   folder.Write("other.td4", kOld);
+  const int appending = ::open(design.c_str(), O_WRONLY | O_APPEND);
+  ASSERT_GE(appending, 0);
+  const std::string fd = std::to_string(appending);
+  const struct {
+    std::string output;
+    bool listingRefused;  // a listing or a picture written there
+    bool designRefused;   // the design itself written again there
+  } cases[] = {
+      {design, true, false},  // replaced by rename: a save
+      {folder.Path("hard.td4"), true, false},
+      {folder.Path("soft.td4"), true, false},
+      {"/dev/fd/" + fd, true, true},  // written into: the old bytes would stay
+      {"/proc/self/fd/" + fd, true, true},
+      {folder.Path("other.td4"), false, false},
+      {folder.Path("new.txt"), false, false},
+      {"/dev/null", false, false},  // a device holds nothing to lose
+  };
+  for (const auto& c : cases) {
+    for (const OutputKind kind : {OutputKind::Listing, OutputKind::Picture, OutputKind::Design}) {
+      const bool refused = kind == OutputKind::Design ? c.designRefused : c.listingRefused;
+      const COutputGuard guard({folder.Path("other.td4") + ".missing", design}, kind);
+      std::string report;
+      try {
+        CSafeOutputFile file(c.output, guard);
+      } catch (const COutputIsInputException& refusal) {
+        report = FailureReportText(refusal);
+      }
+      const char* noun = kind == OutputKind::Design ? "design" : kind == OutputKind::Listing ? "listing" : "picture";
+      EXPECT_EQ(report, refused ? c.output + " is the design file itself; choose another file for the " + noun + "."
+                                : "")
+          << c.output << ", " << noun;
+    }
+  }
+  ::close(appending);
+  EXPECT_EQ(ReadFileBytes(design), kOld);
+  EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"hard.td4", "other.td4", "soft.td4", "track.td4"}));
+}
 
-  EXPECT_TRUE(WouldReplace(design, design));
-  EXPECT_TRUE(WouldReplace(folder.Path("hard.td4"), design));
-  EXPECT_TRUE(WouldReplace(folder.Path("soft.td4"), design));
-  EXPECT_FALSE(WouldReplace(folder.Path("other.td4"), design));
-  EXPECT_FALSE(WouldReplace(folder.Path("new.txt"), design));
-  EXPECT_FALSE(WouldReplace("-", design));
-  EXPECT_FALSE(WouldReplace("/dev/null", "/dev/null"));  // a device is written in place, never replaced
+// Standard input as the input, standard output as the output: the same file
+// when a shell opened both on the design (td4 save - -o - < d.td4 >> d.td4).
+TEST(OutputGuardTest, StandardOutputIsRefusedWhenItIsTheDesignOnStandardInput) {
+  TempFolder folder;
+  const std::string design = folder.Write("track.td4", kOld);
+  const int status = RunInChild([&] {
+    const int input = ::open(design.c_str(), O_RDONLY);
+    const int output = ::open(design.c_str(), O_WRONLY | O_APPEND);
+    if (input < 0 || output < 0 || ::dup2(input, STDIN_FILENO) < 0 || ::dup2(output, STDOUT_FILENO) < 0) return 2;
+    try {
+      WriteFileSafely("-", kNew, COutputGuard({"-"}, OutputKind::Design));
+    } catch (const COutputIsInputException& refusal) {
+      return FailureReportText(refusal) ==
+                     "standard output is the design file itself; choose another file for the design."
+                 ? 0
+                 : 1;
+    }
+    return 3;
+  });
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  EXPECT_EQ(ReadFileBytes(design), kOld);
 }
 
 TEST(IsSameFileTest, ComparesFilesNotNames) {

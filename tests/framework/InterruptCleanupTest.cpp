@@ -18,6 +18,7 @@ namespace {
 
 const Bytes kOld = {0x01, 0x02, 0x03, 0x04, 0x05};
 const Bytes kNew = {0x10, 0x20, 0x30, 0x40, 0x50, 0x60, 0x70, 0x80, 0x90};
+const COutputGuard kNothingRead({}, OutputKind::Design);
 
 // A signal that ends the program half-way through a write takes the temporary
 // file with it and still ends the program as that signal; the target stays.
@@ -27,7 +28,7 @@ TEST(InterruptCleanupTest, AnInterruptedWriteLeavesNothingBehind) {
     const std::string path = folder.Write("design.td4", kOld);
     const int status = RunInChild([&] {
       InstallInterruptCleanup();
-      CSafeOutputFile file(path);
+      CSafeOutputFile file(path, kNothingRead);
       file.Write(kNew);
       ::raise(signal);
       return 0;
@@ -59,7 +60,7 @@ TEST(InterruptCleanupTest, WritingPastTheSizeLimitFailsAsAWrite) {
     const rlimit limit{4, 4};
     if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) return 2;
     try {
-      WriteFileSafely(path, kNew);
+      WriteFileSafely(path, kNew, kNothingRead);
     } catch (const CFileException& failure) {
       return FailureReportText(failure) == path + " is too large." ? 0 : 1;
     }

@@ -3,6 +3,9 @@
 #include <QFileSystemModel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <unistd.h>
+
+#include <filesystem>
 
 #include "shell/dialogs/ExportDlg.h"
 #include "shell/platform/FileLauncher.h"
@@ -100,6 +103,7 @@ private slots:
   void cancelWritesAndLaunchesNothing();
   void replacesAnExistingFileWhole();
   void reportsAFileThatCannotBeCreated();
+  void refusesTheDesignUnderEveryName();
   void saysSoWhenNoProgramOpensTheExport();
 };
 
@@ -188,6 +192,28 @@ void ExportDlgTest::reportsAFileThatCannotBeCreated() {
     QVERIFY(shell.launcher.launched.isEmpty());
   }
   QCOMPARE(shell.messages.Shown().size(), std::size_t(2));
+}
+
+// Replacing it would lose the design the listing is made from.
+void ExportDlgTest::refusesTheDesignUnderEveryName() {
+  ExportFixture shell;
+  const std::string design = shell.folder.Path("track.td4");
+  const QByteArray bytes = ReadAll(design);
+  QVERIFY(::link(design.c_str(), shell.folder.Path("hard.td4").c_str()) == 0);
+  std::filesystem::create_symlink("track.td4", shell.folder.Path("soft.td4"));
+  for (const char* name : {"track.td4", "hard.td4", "soft.td4"}) {
+    shell.Export({shell.folder.Path(name), true});
+
+    const MessageBoxRequest& shown = shell.messages.Shown().back();
+    QCOMPARE(shown.text, shell.folder.Path(name) + " is the design file itself; choose another file for the listing.");
+    QCOMPARE(shown.caption, "Tivora Track Decoder");
+    QCOMPARE(shown.type, unsigned(MB_OK | MB_ICONINFORMATION));
+  }
+  QCOMPARE(shell.messages.Shown().size(), std::size_t(3));
+  QVERIFY(shell.launcher.launched.isEmpty());
+  QCOMPARE(ReadAll(design), bytes);
+  QCOMPARE(shell.folder.Entries(), std::vector<std::string>({"hard.td4", "soft.td4", "track.td4"}));
+  QVERIFY(std::filesystem::is_symlink(shell.folder.Path("soft.td4")));
 }
 
 void ExportDlgTest::saysSoWhenNoProgramOpensTheExport() {
