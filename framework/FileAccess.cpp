@@ -176,10 +176,10 @@ CSafeOutputFile::CSafeOutputFile(const std::string& path, const COutputGuard& gu
       [[maybe_unused]] const int ignored = ::fchown(m_fd, status.st_uid, status.st_gid);
       return;
     }
-    // Opening a pipe that nobody reads would wait for ever; it fails instead.
-    m_fd = ::open(target.path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NONBLOCK);
+    // A blocking open: a named pipe waits for its reader, as a read waits for its writer.
+    do m_fd = ::open(target.path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    while (m_fd < 0 && errno == EINTR);
     if (m_fd < 0) ThrowFileError(m_strReportName);
-    ::fcntl(m_fd, F_SETFL, ::fcntl(m_fd, F_GETFL) & ~O_NONBLOCK);
     return;
   }
   if (errno != ENOENT) ThrowFileError(m_strReportName);
@@ -199,7 +199,8 @@ void CSafeOutputFile::CreateTemporaryBeside(const std::string& target) {
   const BlockedInterrupts blocked;
   m_fd = ::mkostemp(temporary.data(), O_CLOEXEC);
   if (m_fd < 0) {
-    if (errno == ENOENT) throw CFileException(CFileException::folderNotFound, errno, m_strReportName);
+    // The folder that is missing is the target's: through a dangling link it is not the link's.
+    if (errno == ENOENT) throw CFileException(CFileException::folderNotFound, errno, target);
     ThrowFileError(m_strReportName);
   }
   m_strTemporary = std::move(temporary);

@@ -36,7 +36,8 @@ FilePrefix ReadFilePrefix(const std::string& path, std::uint64_t maxBytes);
 // process may not write is refused, not replaced. Anything else that is not a
 // folder (a device, a pipe, standard output as "-", or a descriptor of this
 // process named as /dev/stdout, /dev/fd/N or /proc/self/fd/N) is written in
-// place, since renaming over it would destroy it or miss it. Before anything
+// place, since renaming over it would destroy it or miss it; a named pipe
+// waits for its reader. Before anything
 // is created or opened, guard refuses a target that is one of the command's
 // inputs (COutputIsInputException). Every other failure throws CFileException
 // naming the path (standard output for "-").

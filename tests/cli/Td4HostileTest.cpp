@@ -371,6 +371,46 @@ TEST(Td4HostileLimitsTest, ExportIntoANamedPipeWritesInPlace) {
   EXPECT_TRUE(fs::is_fifo(pipe));
 }
 
+// A named pipe as the output waits for its reader, as one as the input waits for its writer.
+TEST(Td4HostileLimitsTest, ANamedPipeAsTheOutputWaitsForItsReader) {
+  TempFolder folder;
+  const std::string design = folder.Write("track.td4", kDesign);
+  const std::string pipe = folder.Path("p");
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  std::string arrived;
+  std::thread lateReader([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    // Not waiting for a writer: a td4 that gave up at once must not hang the test. One that
+    // waits in its open counts as the writer already, so the reads below wait for its bytes.
+    const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+    ::fcntl(reader, F_SETFL, 0);
+    char buffer[4096];
+    for (ssize_t count; (count = ::read(reader, buffer, sizeof buffer)) > 0;) arrived.append(buffer, std::size_t(count));
+    ::close(reader);
+  });
+  const Td4Result result = RunTd4({"export", design, pipe});
+  lateReader.join();
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.err, "");
+  EXPECT_EQ(arrived, WithCarriageReturns(kSevenLineFileText));
+  EXPECT_TRUE(fs::is_fifo(pipe));
+}
+
+// Through a link to a file in a folder that is gone, the folder named is the
+// one that is missing, not the link's own.
+TEST(Td4HostileLimitsTest, ASaveThroughADanglingLinkNamesTheMissingFolder) {
+  TempFolder folder;
+  folder.Write("track.td4", kDesign);
+  fs::create_directory(folder.Path("links"));
+  fs::create_symlink("../gone/track.td4", folder.Path("links/dangling.td4"));
+  Td4Options inside;
+  inside.folder = folder.Path("");
+  const Td4Result result = RunTd4({"save", "track.td4", "-o", "links/dangling.td4"}, inside);
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.err, "td4: links/dangling.td4: The folder links/../gone does not exist.\n");
+  EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"links", "track.td4"}));
+}
+
 TEST(Td4HostileLimitsTest, JsonCarriesItsFormatVersionAndThePathAsGiven) {
   TempFolder folder;
   const std::string design = folder.Write("track.td4", kDesign);
