@@ -175,6 +175,10 @@ void AddStartElevationOption(CLI::App& command, CommandLine& line) {
 
 enum class DesignCount { One, Several };
 
+// A file's name, which must not be empty: it would name no file at all.
+const CLI::Validator kFileName(
+    [](const std::string& text) { return text.empty() ? std::string("the name is empty") : std::string(); }, "");
+
 // A FILE or OUT argument, which may have come after "--" (see ParserArguments).
 template <class Value>
 CLI::Option* AddOperand(CLI::App& command, const char* name, Value& value, const char* description) {
@@ -182,7 +186,22 @@ CLI::Option* AddOperand(CLI::App& command, const char* name, Value& value, const
     text = Unmarked(std::move(text));
     return std::string();
   }, "");
-  return command.add_option(name, value, description)->required()->transform(unmark);
+  return command.add_option(name, value, description)->required()->transform(unmark)->check(kFileName);
+}
+
+// A whole number from lowest to highest; anything else is named in the program's own words.
+template <class Number>
+CLI::Validator WholeNumber(Number lowest, Number highest) {
+  return CLI::Validator(
+      [lowest, highest](const std::string& text) {
+        Number value = 0;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+        if (!text.empty() && error == std::errc() && end == text.data() + text.size() && value >= lowest &&
+            value <= highest)
+          return std::string();
+        return text + " is not a whole number from " + std::to_string(lowest) + " to " + std::to_string(highest);
+      },
+      std::to_string(lowest) + ".." + std::to_string(highest));
 }
 
 // What every command that lists designs takes: the start elevation, --yes, and the designs to read.
@@ -224,13 +243,13 @@ void AddProfileCommand(CLI::App& app, CommandLine& line) {
         return PictureFormatOf(path) ? "" : "the picture's name must end in .svg or .png";
       },
       "OUT.svg|OUT.png");
-  command.add_option("-o,--output", line.output, "Picture file to write")->required()->check(pictureName);
+  command.add_option("-o,--output", line.output, "Picture file to write")->required()->check(kFileName)->check(pictureName);
   command.add_option("--width", line.width, "Width of the picture in pixels")
       ->capture_default_str()
-      ->check(CLI::Range(400, 8000));
+      ->check(WholeNumber(400, 8000));
   command.add_option("--height", line.height, "Height of the picture in pixels")
       ->capture_default_str()
-      ->check(CLI::Range(150, 4000));
+      ->check(WholeNumber(150, 4000));
   RunsAs(command, line, RunProfile);
 }
 
@@ -239,10 +258,10 @@ void AddThumbnailCommand(CLI::App& app, CommandLine& line) {
       *app.add_subcommand("thumbnail", "Draw a design's elevation profile as a small PNG picture, for file managers");
   command.add_option("-s,--size", line.size, "Width of the picture in pixels; it is three quarters as high")
       ->capture_default_str()
-      ->check(CLI::Range(16, 4096));
+      ->check(WholeNumber(16, 4096));
   AddYesFlag(command, line);
-  command.add_option("FILE", line.file, "Track design file (*.td4)")->required();
-  command.add_option("OUT", line.output, "PNG file to write")->required();
+  AddOperand(command, "FILE", line.file, "Track design file (*.td4)");
+  AddOperand(command, "OUT", line.output, "PNG file to write");
   RunsAs(command, line, RunThumbnail);
 }
 
@@ -260,7 +279,7 @@ void AddCatalogCommand(CLI::App& app, CommandLine& line) {
   // A thread per design of a large folder would exhaust the system; the bound is beyond any machine's cores.
   command.add_option("--jobs", line.jobs, "Summarise designs on N threads; one per core by default")
       ->type_name("N")
-      ->check(CLI::Range(1u, 1024u));
+      ->check(WholeNumber(1u, 1024u));
   CLI::Option* json = command.add_flag("--json", line.json, "Print one JSON object per design (JSON Lines)");
   command.add_flag("--csv", line.csv, "Print CSV with a header row")->excludes(json);
   command.add_flag("--same-track", line.sameTrack,
@@ -275,7 +294,9 @@ void AddDesignWritingCommand(CLI::App& app, CommandLine& line, const char* name,
   CLI::App& command = *app.add_subcommand(name, description);
   AddYesFlag(command, line);
   AddOperand(command, "FILE", line.file, "Track design file (*.td4); - reads standard input");
-  command.add_option("-o,--output", line.output, "Design file to write; - writes standard output")->required();
+  command.add_option("-o,--output", line.output, "Design file to write; - writes standard output")
+      ->required()
+      ->check(kFileName);
   RunsAs(command, line, run);
 }
 

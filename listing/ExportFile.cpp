@@ -2,19 +2,12 @@
 
 #include <utility>
 
-#include "framework/AppInfo.h"
-#include "framework/Exceptions.h"
 #include "framework/FileAccess.h"
-#include "framework/MessageBox.h"
 #include "trackfile/DecoderDoc.h"
 
 namespace {
 
 constexpr std::size_t kBufferSize = 64 * 1024;
-
-void ShowExportMessage(const std::string& text) {
-  ShowMessageBox(text, kAppTitle, MB_OK | MB_ICONINFORMATION, MessageOwner::View);
-}
 
 }  // namespace
 
@@ -22,13 +15,8 @@ CExportFile::CExportFile() : m_pBuffer(new char[kBufferSize]) {}
 
 CExportFile::~CExportFile() = default;
 
-bool CExportFile::Open(const std::string& path, const COutputGuard& guard) {
-  try {
-    m_pFile = std::make_unique<CSafeOutputFile>(path, guard);
-  } catch (const CFileException&) {
-    return false;
-  }
-  return true;
+void CExportFile::Open(const std::string& path, const COutputGuard& guard) {
+  m_pFile = std::make_unique<CSafeOutputFile>(path, guard);
 }
 
 void CExportFile::WriteString(const std::string& text) {
@@ -42,38 +30,37 @@ void CExportFile::WriteString(const std::string& text) {
 
 void CExportFile::Close() {
   WriteBuffer();
+  if (m_writeFailure) throw *m_writeFailure;
   m_pFile->Commit();
 }
 
 void CExportFile::WriteBuffer() {
   const std::size_t count = std::exchange(m_nUsed, 0);
+  if (m_writeFailure) return;
   try {
     m_pFile->Write({reinterpret_cast<const std::uint8_t*>(m_pBuffer.get()), count});
-  } catch (const CFileException&) {
-    m_bWriteFailed = true;
-    throw;
+  } catch (const CFileException& failure) {
+    m_writeFailure = failure;
   }
 }
 
-bool ExportListing(CDecoderDoc& doc, std::int32_t startElevation, const std::string& path) {
+ExportOutcome ExportListing(CDecoderDoc& doc, std::int32_t startElevation, const std::string& path) {
   CExportFile file;
   try {
-    if (!file.Open(path, COutputGuard({doc.GetPathName()}, OutputKind::Listing))) {
-      ShowExportMessage("Error creating output file");
-      return false;
-    }
+    // The listing is made from the design's own file, which it must never replace.
+    file.Open(path, COutputGuard({doc.GetPathName()}, OutputKind::Listing));
   } catch (const COutputIsInputException& refusal) {
-    ShowExportMessage(FailureReportText(refusal));
-    return false;
+    return {ExportOutcome::Refused, FailureReportText(refusal)};
+  } catch (const CFileException& failure) {
+    return {ExportOutcome::NotCreated, FailureReportText(failure)};
   }
   ListTrackToFile(doc, startElevation, file);
-  // The listing has reported the failed write; the old file stays as it was.
-  if (file.WriteFailed()) return false;
+  // The old file stays as it was.
+  if (file.WriteFailure()) return {ExportOutcome::NotWritten, FailureReportText(*file.WriteFailure())};
   try {
     file.Close();
   } catch (const CFileException& failure) {
-    ShowMessageBox(FailureReportText(failure), kAppTitle, MB_OK | MB_ICONEXCLAMATION, MessageOwner::MainWindow);
-    return false;
+    return {ExportOutcome::NotClosed, FailureReportText(failure)};
   }
-  return true;
+  return {};
 }

@@ -3,8 +3,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "framework/Exceptions.h"
 #include "listing/ListTrack.h"
 
 class CDecoderDoc;
@@ -23,18 +25,19 @@ public:
   CExportFile(const CExportFile&) = delete;
   CExportFile& operator=(const CExportFile&) = delete;
 
-  // Prepares the file for writing. False when it cannot be created; throws
-  // COutputIsInputException when guard refuses it.
-  bool Open(const std::string& path, const COutputGuard& guard);
+  // Prepares the file for writing. Throws CFileException when it cannot be
+  // created, COutputIsInputException when guard refuses it.
+  void Open(const std::string& path, const COutputGuard& guard);
 
-  // Throws CFileException when the buffer cannot be written out.
+  // Never throws: a failed write is kept (WriteFailure) and the rest of the
+  // listing is dropped, so that the caller can say why.
   void WriteString(const std::string& text) override;
 
-  // True once a write has failed: the file can no longer be completed.
-  bool WriteFailed() const { return m_bWriteFailed; }
+  // The first write that failed, if one did: the file can no longer be completed.
+  const std::optional<CFileException>& WriteFailure() const { return m_writeFailure; }
 
   // Writes out the rest of the buffer and puts the file in place; throws
-  // CFileException when that fails.
+  // CFileException when that fails, or when a write has failed before.
   void Close();
 
 private:
@@ -43,14 +46,23 @@ private:
   std::unique_ptr<CSafeOutputFile> m_pFile;
   std::unique_ptr<char[]> m_pBuffer;
   std::size_t m_nUsed = 0;
-  bool m_bWriteFailed = false;
+  std::optional<CFileException> m_writeFailure;
+};
+
+// How an export ended, for the front end to tell in its own words.
+struct ExportOutcome {
+  enum Result {
+    Written,
+    Refused,     // the path is the design's own file (also through a link)
+    NotCreated,  // the file could not be created or opened
+    NotWritten,  // a write failed while the listing was written
+    NotClosed,   // the final flush or the rename failed
+  };
+  Result result = Written;
+  std::string reason;  // what went wrong, as the framework words a failure; empty when written
 };
 
 // Writes the file form of the listing into the file at path ("-": standard
-// output). Reports its own failures: a path that is the design's own file
-// (also through a link), "Error creating output file" when the file cannot be
-// created, a failed write through the listing, a failed completion as the
-// framework reports a file failure. On any failure an existing file keeps its
-// content. Returns true when the file was written whole, so that the caller
-// may open it for the user.
-bool ExportListing(CDecoderDoc& doc, std::int32_t startElevation, const std::string& path);
+// output). Shows nothing: the outcome tells what happened. On any failure an
+// existing file keeps its content.
+ExportOutcome ExportListing(CDecoderDoc& doc, std::int32_t startElevation, const std::string& path);

@@ -155,7 +155,7 @@ void ListTrack(CDecoderDoc& doc, std::int32_t startElevation, Form& form) {
     char text[kMaxLine];
     while (pass.Next(line)) form.Line(text, FormatLine(line, Form::kFormats, text));
   } catch (const CException&) {
-    ShowMessageBox("Error writing output file", "Track Decoder", MB_OK | MB_ICONINFORMATION, MessageOwner::View);
+    ShowMessageBox(kListingWriteFailure, kListingWriteFailureCaption, MB_OK | MB_ICONINFORMATION, MessageOwner::View);
   }
 }
 

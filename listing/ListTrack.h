@@ -72,7 +72,11 @@ std::vector<ListingLine> ListSegments(CDecoderDoc& doc, std::int32_t startElevat
 // A failure of the screen (a CException) is reported like a failed write.
 void ListTrackToScreen(CDecoderDoc& doc, std::int32_t startElevation, IListingScreen& screen);
 
+// How a listing tells of a write that failed, in words and caption of its own.
+inline constexpr const char* kListingWriteFailure = "Error writing output file";
+inline constexpr const char* kListingWriteFailureCaption = "Track Decoder";
+
 // The file form: writes the header lines and every line to file, each ended by
-// a line feed. A failed write is reported ("Error writing output file") and ends
+// a line feed. A failed write is reported (kListingWriteFailure) and ends
 // the listing early; the lines written so far stay. Neither opens nor closes file.
 void ListTrackToFile(CDecoderDoc& doc, std::int32_t startElevation, IListingFile& file);

@@ -22,6 +22,27 @@ QString InitialExportName(const CDecoderDoc& document) {
   return QFileInfo(QFile::decodeName(path.c_str())).dir().filePath(textName);
 }
 
+void ShowExportMessage(const std::string& text, const char* caption) {
+  ShowMessageBox(text, caption, MB_OK | MB_ICONINFORMATION, MessageOwner::View);
+}
+
+// The export command's own words for a failure; a file that could not be
+// completed is the framework's report.
+void ReportExportFailure(const ExportOutcome& outcome) {
+  switch (outcome.result) {
+    case ExportOutcome::Written:
+      return;
+    case ExportOutcome::Refused:
+      return ShowExportMessage(outcome.reason, kAppTitle);
+    case ExportOutcome::NotCreated:
+      return ShowExportMessage("Error creating output file", kAppTitle);
+    case ExportOutcome::NotWritten:
+      return ShowExportMessage(kListingWriteFailure, kListingWriteFailureCaption);
+    case ExportOutcome::NotClosed:
+      ShowMessageBox(outcome.reason, kAppTitle, MB_OK | MB_ICONEXCLAMATION, MessageOwner::MainWindow);
+  }
+}
+
 // The export itself worked; only the desktop could not open it.
 void ReportLaunchFailure(const QString& path) {
   ShowMessageBox("The track list was written to " + path.toStdString() +
@@ -36,8 +57,8 @@ void CDecoderView::OnExport() {
   if (dialog.DoModal() != IDOK) return;
 
   const QString path = dialog.GetPathName();
-  // The writer reports its own failures; only a file written and closed is opened.
-  if (ExportListing(m_document, m_nStartElevation, QFile::encodeName(path).toStdString()) &&
-      dialog.m_bOpenAfterExport && !m_pFileLauncher->Launch(path))
-    ReportLaunchFailure(path);
+  const ExportOutcome outcome = ExportListing(m_document, m_nStartElevation, QFile::encodeName(path).toStdString());
+  // Only a file written and closed is opened.
+  if (outcome.result != ExportOutcome::Written) return ReportExportFailure(outcome);
+  if (dialog.m_bOpenAfterExport && !m_pFileLauncher->Launch(path)) ReportLaunchFailure(path);
 }

@@ -190,12 +190,14 @@ std::vector<HostileCase> Cases() {
          fromTheDesign.inputFile = "track.td4";
          return fromTheDesign;
        }()},
-      // A failed export leaves the old file whole and nothing beside it.
-      {"ExportPastTheSizeLimit", {"export", "long.td4", "list.txt"}, 1, "td4: list.txt: Error writing output file\n",
+      // A failed export leaves the old file whole and nothing beside it, and says why.
+      {"ExportPastTheSizeLimit", {"export", "long.td4", "list.txt"}, 1, "td4: list.txt: list.txt is too large.\n",
        "", {}, FileSizeLimit(16384)},
-      {"ExportToAFullDevice", {"export", "long.td4", "/dev/full"}, 1, "td4: /dev/full: Error writing output file\n"},
+      {"ExportToAFullDevice", {"export", "long.td4", "/dev/full"}, 1,
+       "td4: /dev/full: Disk full while accessing /dev/full.\n"},
       {"ExportIntoAMissingFolder", {"export", "track.td4", "no/list.txt"}, 1,
-       "td4: no/list.txt: Error creating output file\n"},
+       "td4: no/list.txt: The folder no does not exist.\n"},
+      {"ExportIntoAFolder", {"export", "track.td4", "."}, 1, "td4: .: . is a folder, not a file.\n"},
       {"ExportReplacesTheOldFile", {"export", "track.td4", "list.txt"}, 0, "", "",
        {{"list.txt", Bytes(exportText.begin(), exportText.end())}}},
       // SIGXFSZ is ignored: the write fails and is reported.
@@ -227,8 +229,8 @@ std::vector<HostileCase> Cases() {
        {}, OrdinaryUser()},
       {"SaveOntoAReadOnlyFile", {"save", "track.td4", "-o", "ro.td4"}, 1, "td4: ro.td4: ro.td4 is read-only.\n", "",
        {}, OrdinaryUser()},
-      {"ExportOntoAReadOnlyFile", {"export", "track.td4", "ro.txt"}, 1, "td4: ro.txt: Error creating output file\n",
-       "", {}, OrdinaryUser()},
+      {"ExportOntoAReadOnlyFile", {"export", "track.td4", "ro.txt"}, 1, "td4: ro.txt: ro.txt is read-only.\n", "",
+       {}, OrdinaryUser()},
       {"SaveIntoAMissingFolder", {"save", "track.td4", "-o", "no/such.td4"}, 1,
        "td4: no/such.td4: The folder no does not exist.\n"},
       // Each message names its file.
@@ -256,6 +258,19 @@ std::vector<HostileCase> Cases() {
        "td4: The following argument was not expected: --bogus" + kUsage, ""},
       {"BadStartElevation", {"list", "-e", "62", "track.td4"}, 2, "td4: Please enter an integer between 1 and 61.\n",
        ""},
+      // An empty name or a wrong number is named for what it is.
+      {"EmptyFile", {"list", "track.td4", ""}, 2, "td4: FILE: the name is empty" + kUsage, ""},
+      {"EmptyOut", {"export", "track.td4", ""}, 2, "td4: OUT: the name is empty" + kUsage, ""},
+      {"EmptyOutput", {"save", "track.td4", "-o", ""}, 2, "td4: --output: the name is empty" + kUsage, ""},
+      {"EmptyPath", {"catalog", ""}, 2, "td4: PATH: the name is empty" + kUsage, ""},
+      {"JobsNotANumber", {"catalog", "--jobs", "abc", "."}, 2,
+       "td4: --jobs: abc is not a whole number from 1 to 1024" + kUsage, ""},
+      {"WidthTooLarge", {"profile", "--width", "9000", "track.td4", "-o", "p.png"}, 2,
+       "td4: --width: 9000 is not a whole number from 400 to 8000" + kUsage, ""},
+      {"HeightNotWhole", {"profile", "--height", "2.5", "track.td4", "-o", "p.png"}, 2,
+       "td4: --height: 2.5 is not a whole number from 150 to 4000" + kUsage, ""},
+      {"SizeTooSmall", {"thumbnail", "--size", "5", "track.td4", "t.png"}, 2,
+       "td4: --size: 5 is not a whole number from 16 to 4096" + kUsage, ""},
       {"DoubleDashFirst", {"list", "--", "-dash.td4"}, 0, "", Listing("-dash.td4")},
       {"DoubleDashAfterAFile", {"list", "track.td4", "--", "-dash.td4"}, 0, "",
        Listing("track.td4") + Listing("-dash.td4")},
@@ -409,6 +424,34 @@ TEST(Td4HostileLimitsTest, ASaveThroughADanglingLinkNamesTheMissingFolder) {
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.err, "td4: links/dangling.td4: The folder links/../gone does not exist.\n");
   EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"links", "track.td4"}));
+}
+
+// Through a link to a file in a folder that is gone, the folder named is the
+// one that is missing, not the link's own.
+TEST(Td4HostileLimitsTest, ASaveThroughADanglingLinkNamesTheMissingFolder) {
+  TempFolder folder;
+  const std::string design = folder.Write("track.td4", kDesign);
+  fs::create_directory(folder.Path("links"));
+  fs::create_symlink("../gone/track.td4", folder.Path("links/dangling.td4"));
+  Td4Options inside;
+  inside.folder = folder.Path("");
+  const Td4Result result = RunTd4({"save", "track.td4", "-o", "links/dangling.td4"}, inside);
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.err, "td4: links/dangling.td4: The folder links/../gone does not exist.\n");
+  EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"links", "track.td4"}));
+}
+
+// A thumbnail's FILE and OUT may come after "--", as every command's may.
+TEST(Td4HostileLimitsTest, AThumbnailTakesNamesAfterTheDoubleDash) {
+  TempFolder folder;
+  folder.Write("-odd.td4", kDesign);
+  Td4Options inside;
+  inside.folder = folder.Path("");
+  const Td4Result result = RunTd4({"thumbnail", "--", "-odd.td4", "-odd.png"}, inside);
+  EXPECT_EQ(result.status, 0) << result.err;
+  const Bytes png = ReadFileBytes(folder.Path("-odd.png"));
+  EXPECT_EQ(Bytes(png.begin(), png.begin() + std::min<std::ptrdiff_t>(4, std::ptrdiff_t(png.size()))),
+            (Bytes{0x89, 'P', 'N', 'G'}));
 }
 
 TEST(Td4HostileLimitsTest, JsonCarriesItsFormatVersionAndThePathAsGiven) {

@@ -134,7 +134,7 @@ TEST(Td4Test, ExportWritesTheFileWithCarriageReturns) {
 TEST(Td4Test, ExportFailuresExitOneWithTheirMessage) {
   DesignFolder designs;
   const std::pair<std::string, std::string> cases[] = {
-      {designs.folder.Path("missing/list.txt"), "Error creating output file"},
+      {designs.folder.Path("missing/list.txt"), "The folder " + designs.folder.Path("missing") + " does not exist."},
       {"/dev/full", "Disk full while accessing /dev/full."},
   };
   for (const auto& [out, text] : cases) {

@@ -49,7 +49,7 @@ TEST(ExportFileTest, WritesTheListingWithCarriageReturnsOverAnyOldContent) {
   FillDocument(doc, SevenLineExample());
   ScriptedMessageBox boxes;
 
-  EXPECT_TRUE(ExportListing(doc, 1, path));
+  EXPECT_EQ(ExportListing(doc, 1, path).result, ExportOutcome::Written);
   EXPECT_EQ(ReadText(path), WithCarriageReturns(kSevenLineFileText));
   EXPECT_TRUE(boxes.Shown().empty());
 }
@@ -61,27 +61,30 @@ TEST(ExportFileTest, LongListingArrivesWhole) {
   RecordingFile expected;
   ListTrackToFile(doc, 1, expected);
 
-  EXPECT_TRUE(ExportListing(doc, 1, folder.Path("long.txt")));
+  EXPECT_EQ(ExportListing(doc, 1, folder.Path("long.txt")).result, ExportOutcome::Written);
   EXPECT_EQ(ReadText(folder.Path("long.txt")), WithCarriageReturns(expected.text));
 }
 
-TEST(ExportFileTest, PathThatCannotBeCreatedIsReportedOnce) {
+// Each failure says why, in the framework's words; the export itself shows nothing.
+TEST(ExportFileTest, PathThatCannotBeCreatedSaysWhy) {
   TempFolder folder;
   folder.Write("somefile", std::vector<std::uint8_t>{});
-  const std::string paths[] = {
-      folder.Path("missing/list.txt"),   // a folder that does not exist
-      folder.Path(""),                   // the folder itself
-      folder.Path("somefile/list.txt"),  // a file where a folder should be
+  const struct {
+    std::string path;
+    std::string reason;
+  } cases[] = {
+      {folder.Path("missing/list.txt"), "The folder " + folder.Path("missing") + " does not exist."},
+      {folder.Path(""), folder.Path("") + " is a folder, not a file."},
+      {folder.Path("somefile/list.txt"), folder.Path("somefile/list.txt") + " contains an invalid path."},
   };
   CDecoderDoc doc;
   FillDocument(doc, SevenLineExample());
-  for (const std::string& path : paths) {
+  for (const auto& c : cases) {
     ScriptedMessageBox boxes;
-    EXPECT_FALSE(ExportListing(doc, 1, path)) << path;
-    ASSERT_EQ(boxes.Shown().size(), 1u) << path;
-    EXPECT_EQ(boxes.Shown()[0].text, "Error creating output file");
-    EXPECT_EQ(boxes.Shown()[0].caption, kAppTitle);
-    EXPECT_EQ(boxes.Shown()[0].type, unsigned(MB_OK | MB_ICONINFORMATION));
+    const ExportOutcome outcome = ExportListing(doc, 1, c.path);
+    EXPECT_EQ(outcome.result, ExportOutcome::NotCreated) << c.path;
+    EXPECT_EQ(outcome.reason, c.reason);
+    EXPECT_TRUE(boxes.Shown().empty());
   }
   EXPECT_EQ(folder.Entries(), std::vector<std::string>{"somefile"});
 }
@@ -91,8 +94,9 @@ TEST(ExportFileTest, FullDiskAtTheFinalFlushIsTheFrameworksReport) {
   FillDocument(doc, SevenLineExample());
   ScriptedMessageBox boxes;
 
-  EXPECT_FALSE(ExportListing(doc, 1, "/dev/full"));
-  EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"Disk full while accessing /dev/full."});
+  const ExportOutcome outcome = ExportListing(doc, 1, "/dev/full");
+  EXPECT_EQ(outcome.result, ExportOutcome::NotClosed);
+  EXPECT_EQ(outcome.reason, "Disk full while accessing /dev/full.");
 }
 
 TEST(ExportFileTest, FullDeviceWhileListingIsReportedOnce) {
@@ -100,8 +104,10 @@ TEST(ExportFileTest, FullDeviceWhileListingIsReportedOnce) {
   FillDocument(doc, LongDesign());
   ScriptedMessageBox boxes;
 
-  EXPECT_FALSE(ExportListing(doc, 1, "/dev/full"));
-  EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"Error writing output file"});
+  const ExportOutcome outcome = ExportListing(doc, 1, "/dev/full");
+  EXPECT_EQ(outcome.result, ExportOutcome::NotWritten);
+  EXPECT_EQ(outcome.reason, "Disk full while accessing /dev/full.");
+  EXPECT_TRUE(boxes.Shown().empty());
 }
 
 // A write that fails half-way (a full disk, a size limit) must not leave the
@@ -115,9 +121,10 @@ TEST(ExportFileTest, FailedWriteKeepsTheOldFileWhole) {
   ScriptedMessageBox boxes;
   {
     FileSizeLimit limit(100000);
-    EXPECT_FALSE(ExportListing(doc, 1, path));
+    const ExportOutcome outcome = ExportListing(doc, 1, path);
+    EXPECT_EQ(outcome.result, ExportOutcome::NotWritten);
+    EXPECT_EQ(outcome.reason, path + " is too large.");
   }
-  EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"Error writing output file"});
   EXPECT_EQ(ReadFileBytes(path), old);
   EXPECT_EQ(folder.Entries(), std::vector<std::string>{"list.txt"});
 }
@@ -133,10 +140,9 @@ TEST(ExportFileTest, TheDesignsOwnFileIsRefused) {
   DocumentFixture fixture;
   ASSERT_TRUE(fixture.docTemplate.OpenDocumentFile(path));
   for (const std::string& target : {path, folder.Path("hard.td4"), folder.Path("soft.td4")}) {
-    ScriptedMessageBox boxes;
-    EXPECT_FALSE(ExportListing(fixture.doc, 1, target)) << target;
-    EXPECT_EQ(boxes.Texts(),
-              std::vector<std::string>{target + " is the design file itself; choose another file for the listing."});
+    const ExportOutcome outcome = ExportListing(fixture.doc, 1, target);
+    EXPECT_EQ(outcome.result, ExportOutcome::Refused) << target;
+    EXPECT_EQ(outcome.reason, target + " is the design file itself; choose another file for the listing.");
   }
   EXPECT_EQ(ReadFileBytes(path), design);
   EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"hard.td4", "soft.td4", "track.td4"}));

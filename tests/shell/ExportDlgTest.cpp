@@ -104,6 +104,7 @@ private slots:
   void replacesAnExistingFileWhole();
   void reportsAFileThatCannotBeCreated();
   void refusesTheDesignUnderEveryName();
+  void reportsAFailedWriteInTheExportsOwnWords();
   void saysSoWhenNoProgramOpensTheExport();
 };
 
@@ -214,6 +215,26 @@ void ExportDlgTest::refusesTheDesignUnderEveryName() {
   QCOMPARE(ReadAll(design), bytes);
   QCOMPARE(shell.folder.Entries(), std::vector<std::string>({"hard.td4", "soft.td4", "track.td4"}));
   QVERIFY(std::filesystem::is_symlink(shell.folder.Path("soft.td4")));
+}
+
+// A short listing fails when the file is completed, a long one while it is
+// written; neither is launched.
+void ExportDlgTest::reportsAFailedWriteInTheExportsOwnWords() {
+  ExportFixture shell;
+  shell.Export({"/dev/full", true});
+  QCOMPARE(shell.messages.Texts(), std::vector<std::string>({"Disk full while accessing /dev/full."}));
+  QCOMPARE(shell.messages.Shown().back().caption, "Tivora Track Decoder");
+  QCOMPARE(shell.messages.Shown().back().type, unsigned(MB_OK | MB_ICONEXCLAMATION));
+
+  std::vector<SegmentEntry> longTrack;
+  for (int i = 0; i < 20000; ++i) longTrack.push_back({i % 2 ? kUp : kLevel});
+  shell.OpenDesign(Design(longTrack), "long.td4");
+  shell.Export({"/dev/full", true});
+  QCOMPARE(shell.messages.Shown().size(), std::size_t(2));
+  QCOMPARE(shell.messages.Shown().back().text, "Error writing output file");
+  QCOMPARE(shell.messages.Shown().back().caption, "Track Decoder");
+  QCOMPARE(shell.messages.Shown().back().type, unsigned(MB_OK | MB_ICONINFORMATION));
+  QVERIFY(shell.launcher.launched.isEmpty());
 }
 
 void ExportDlgTest::saysSoWhenNoProgramOpensTheExport() {
