@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "cli/CatalogFields.h"
+#include "cli/ValidUtf8.h"
 
 namespace {
 
@@ -12,7 +13,7 @@ constexpr std::size_t kLoadedCells = 13;
 
 std::string Joined(const std::vector<std::string>& fields) {
   std::string row;
-  for (std::size_t i = 0; i < fields.size(); ++i) row += (i > 0 ? "," : "") + CsvCell(fields[i]);
+  for (std::size_t i = 0; i < fields.size(); ++i) row += (i > 0 ? "," : "") + CsvCell(ValidUtf8(fields[i]));
   return row + kLineEnd;
 }
 

@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/CatalogFields.h"
+#include "cli/ValidUtf8.h"
 
 namespace {
 
@@ -31,10 +32,10 @@ std::string CatalogJsonLine(const DesignSummary& summary) {
   const auto loaded = [&](Json value) { return summary.loaded ? value : Json(nullptr); };
   Json row;
   row["format_version"] = kFormatVersion;
-  row["path"] = summary.path;
+  row["path"] = ValidUtf8(summary.path);
   row["size"] = summary.size;
   row["loaded"] = summary.loaded;
-  row["message"] = summary.loaded ? Json(nullptr) : Json(summary.message);
+  row["message"] = summary.loaded ? Json(nullptr) : Json(ValidUtf8(summary.message));
   row["ride_type"] = loaded(summary.header.rideType);
   row["vehicle_type"] = loaded({{"text", summary.header.vehicleType},
                                 {"trains", summary.vehicles.trains},
@@ -53,6 +54,6 @@ std::string CatalogJsonLine(const DesignSummary& summary) {
   row["track_key"] = loaded(DigestText(summary.track.key));
   row["same_track_as"] = TextOrNull(summary.sameTrackAs);
   row["variant"] = TextOrNull(VariantText(summary));
-  // A file name need not be UTF-8; its invalid bytes become U+FFFD, as in list --json.
+  // Names and messages are made valid above; the handler only keeps a stray byte from ending the program.
   return row.dump(-1, ' ', false, Json::error_handler_t::replace) + '\n';
 }

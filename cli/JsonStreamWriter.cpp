@@ -20,7 +20,7 @@ void JsonStreamWriter::Number(std::int64_t value) {
 }
 
 std::string JsonStreamWriter::Serialise(std::string_view text) {
-  return nlohmann::json(std::string(text)).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+  return nlohmann::json(ValidUtf8(text)).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
 void JsonStreamWriter::Literal(std::string_view json) {

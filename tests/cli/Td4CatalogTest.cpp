@@ -103,7 +103,7 @@ Json ParsedByPython(const std::string& script, const std::string& text) {
 Json CsvByPython(const std::string& text) {
   return ParsedByPython(
       "import csv, json, sys\n"
-      "print(json.dumps(list(csv.reader(open(sys.argv[1], newline='', encoding='utf-8', errors='replace')))))\n",
+      "print(json.dumps(list(csv.reader(open(sys.argv[1], newline='', encoding='utf-8')))))\n",
       text);
 }
 
@@ -226,6 +226,34 @@ TEST(Td4CatalogTest, CsvQuotesCommasQuotesAndLineBreaks) {
   ASSERT_EQ(result.status, 0) << result.err;
   EXPECT_NE(result.out.find("\r\n\"" + folder.Path("") + "a, \"\"b\"\"\nc.td4\","), std::string::npos);
   EXPECT_EQ(CsvByPython(result.out)[1][0], odd);
+}
+
+// Names that need quoting or escaping, and one that is not UTF-8: scripts
+// read them back with their own modules, the invalid byte as U+FFFD in both.
+TEST(Td4CatalogTest, CsvAndJsonCarryOddNamesAsGivenAndInvalidBytesAsReplacementCharacters) {
+  TempFolder folder;
+  const std::vector<std::string> names = {"tab\tname.td4", "quote\"name.td4", "back\\slash.td4", ",",
+                                          "line\nfeed.td4", "not\xffutf8.td4"};
+  std::vector<std::string> expected = names;
+  expected.back() = "not\xEF\xBF\xBDutf8.td4";
+  for (const std::string& name : names) folder.Write(name, BuildDesignFile(Circuit()));
+  Td4Options inside;
+  inside.folder = folder.Path("");
+  std::vector<std::string> args = {"catalog", "--csv"};
+  args.insert(args.end(), names.begin(), names.end());
+
+  const Td4Result csv = RunTd4(args, inside);
+  args[1] = "--json";
+  const Td4Result json = RunTd4(args, inside);
+
+  ASSERT_EQ(csv.status, 0) << csv.err;
+  ASSERT_EQ(json.status, 0) << json.err;
+  std::vector<std::string> fromCsv, fromJson;
+  const Json csvRows = CsvByPython(csv.out);
+  for (std::size_t row = 1; row < csvRows.size(); ++row) fromCsv.push_back(csvRows[row][0]);
+  for (const Json& row : JsonLinesByPython(json.out)) fromJson.push_back(row["path"]);
+  EXPECT_EQ(fromCsv, expected);
+  EXPECT_EQ(fromJson, expected);
 }
 
 TEST(Td4CatalogTest, JsonLinesCarryEveryFieldAndNullsWhereThereIsNothing) {
