@@ -222,6 +222,10 @@ void AddCommands(std::vector<Row>& rows, const Timings& timings) {
   rows.push_back(LimitRow("td4 list --json, 8.4M segments: peak resident", timings.Largest("level-json"), "MB", 150.0));
   // A file manager runs the thumbnailer for every design a folder shows.
   rows.push_back(LimitRow("td4 thumbnail at 256, sky-high: wall time", timings.Fastest("thumbnail"), "s", 0.1));
+  // A picture's memory follows its width: beyond the design itself, which td4 list holds too, it costs little.
+  rows.push_back(LimitRow("td4 thumbnail, 8.4M segments: wall time", timings.Fastest("level-thumbnail"), "s", 1.0));
+  rows.push_back(LimitRow("td4 thumbnail, 8.4M segments: resident over list",
+                          timings.Largest("level-thumbnail") - timings.Largest("level-list"), "MB", 50.0));
 }
 
 // A catalogue must read every file of the folder: reading them whole with as

@@ -15,7 +15,6 @@
 #include "cli/ProfilePicture.h"
 #include "framework/IntField.h"
 #include "listing/ElevationFit.h"
-#include "listing/ElevationProfile.h"
 #include "listing/ListTrack.h"
 #include "listing/ListingHeader.h"
 #include "listing/SegmentPass.h"
@@ -123,8 +122,8 @@ int RunProfile(const CommandLine& line) {
   DesignSession session(line.yes);
   if (session.Load(line.file))
     session.WriteTo(line.output, [&] {
-      return WriteProfilePicture(MakeElevationProfile(session.Document(), *startElevation), line.output,
-                                 PictureGuard(session), *PictureFormatOf(line.output), line.width, line.height);
+      return WriteProfilePicture(session.Document(), *startElevation, line.output, PictureGuard(session),
+                                 *PictureFormatOf(line.output), line.width, line.height);
     });
   return ExitStatus(session);
 }
@@ -135,8 +134,8 @@ int RunThumbnail(const CommandLine& line) {
   DesignSession session(line.yes);
   if (session.Load(line.file))
     session.WriteTo(line.output, [&] {
-      return WriteThumbnail(MakeElevationProfile(session.Document(), kLowestBuildableElevation), line.output,
-                            PictureGuard(session), line.size);
+      return WriteThumbnail(session.Document(), kLowestBuildableElevation, line.output, PictureGuard(session),
+                            line.size);
     });
   return ExitStatus(session);
 }

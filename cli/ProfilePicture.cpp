@@ -41,11 +41,12 @@ bool WritePicture(const std::string& path, const COutputGuard& guard, Draw draw)
 
 }  // namespace
 
-bool WriteProfilePicture(const ElevationProfile& profile, const std::string& path, const COutputGuard& guard,
-                         PictureFormat format, int width, int height) {
-  return WritePicture(path, guard, [&] { return ProfilePicture(profile, format, width, height); });
+bool WriteProfilePicture(CDecoderDoc& doc, std::int32_t startElevation, const std::string& path,
+                         const COutputGuard& guard, PictureFormat format, int width, int height) {
+  return WritePicture(path, guard, [&] { return ProfilePicture(doc, startElevation, format, width, height); });
 }
 
-bool WriteThumbnail(const ElevationProfile& profile, const std::string& path, const COutputGuard& guard, int size) {
-  return WritePicture(path, guard, [&] { return ThumbnailPicture(profile, size); });
+bool WriteThumbnail(CDecoderDoc& doc, std::int32_t startElevation, const std::string& path, const COutputGuard& guard,
+                    int size) {
+  return WritePicture(path, guard, [&] { return ThumbnailPicture(doc, startElevation, size); });
 }

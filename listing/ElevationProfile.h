@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "listing/ListTrack.h"
@@ -26,7 +27,13 @@ struct ElevationProfile {
   std::int32_t highest = kHighestBuildableElevation;
 };
 
-// Lists the design from startElevation, with ListSegments, and describes every
-// listed segment from the elevations that the listing wrote into the document.
-// No design, or a maze: an empty profile.
+// Lists the design from startElevation one line at a time and hands every
+// listed segment, described from the elevations that the listing wrote into
+// the document, to each in track order with the line that holds it; keeps
+// nothing itself. No design, or a maze: no segment.
+void ForEachProfileSegment(CDecoderDoc& doc, std::int32_t startElevation,
+                           const std::function<void(const ListingLine&, const ProfileSegment&)>& each);
+
+// Every listed segment and line of the design from startElevation, as
+// ForEachProfileSegment hands them out. No design, or a maze: an empty profile.
 ElevationProfile MakeElevationProfile(CDecoderDoc& doc, std::int32_t startElevation);

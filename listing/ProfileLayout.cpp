@@ -28,6 +28,16 @@ ProfileExtent ExtentOf(const ElevationProfile& profile) {
   return {int(profile.segments.size()), profile.lowest, profile.highest};
 }
 
+ProfileExtent MeasureProfile(CDecoderDoc& doc, std::int32_t startElevation) {
+  ProfileExtent extent;
+  ForEachProfileSegment(doc, startElevation, [&](const ListingLine&, const ProfileSegment& segment) {
+    if (extent.segmentCount++ == 0) extent.lowest = extent.highest = segment.startElevation;
+    extent.lowest = std::min({extent.lowest, segment.startElevation, segment.endElevation});
+    extent.highest = std::max({extent.highest, segment.startElevation, segment.endElevation});
+  });
+  return extent;
+}
+
 double ProfileLayout::X(double boundary) const {
   return segmentCount > 0 ? left + boundary * width / segmentCount : left;
 }

@@ -22,6 +22,10 @@ struct ProfileExtent {
 
 ProfileExtent ExtentOf(const ElevationProfile& profile);
 
+// The extent of the design's profile from startElevation, as ExtentOf gives
+// it for MakeElevationProfile, without keeping the profile.
+ProfileExtent MeasureProfile(CDecoderDoc& doc, std::int32_t startElevation);
+
 // A line across the plot at an elevation, with its label left of the plot
 // where there is room for one.
 struct ElevationMark {

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <string>
 
-#include "listing/TrackTrace.h"
-
 namespace {
 
 using scene::Anchor;
@@ -16,10 +14,6 @@ using scene::Rect;
 
 constexpr double kTrackWidth = 2;
 constexpr double kChainLiftWidth = 4.5;
-// Stations show as a bar just below the track, at least this wide.
-constexpr double kStationGap = 3;
-constexpr double kStationThickness = 5;
-constexpr double kThinnestMark = 3;
 
 // Below the plot: a short tick over each segment number, the numbers, then the axis title.
 constexpr double kTickLength = 3;
@@ -38,16 +32,12 @@ Ink StrokeInk(TrackStyle style) {
 
 double StrokeWidth(TrackStyle style) { return style.chainLift ? kChainLiftWidth : kTrackWidth; }
 
-// A horizontal stretch from x0 to x1, widened about its centre to at least kThinnestMark.
-Rect Stretch(double x0, double x1, double y, double height, Ink fill) {
-  const double width = std::max(x1 - x0, kThinnestMark);
-  return {(x0 + x1 - width) / 2, y, width, height, fill};
-}
-
 class ProfileDrawing {
 public:
-  ProfileDrawing(const ElevationProfile& profile, const ProfileLayout& layout, const scene::ITextMeasure& measure)
-      : m_profile(profile), m_layout(layout), m_measure(measure) {
+  // lines: the listing's lines, for a line to be highlighted; none without.
+  ProfileDrawing(const TracedTrack& track, const std::vector<ListingLine>* lines, const ProfileLayout& layout,
+                 const scene::ITextMeasure& measure)
+      : m_track(track), m_lines(lines), m_layout(layout), m_measure(measure) {
     m_scene.title = "Elevation profile";
     m_scene.width = layout.pictureWidth;
     m_scene.height = layout.pictureHeight;
@@ -72,9 +62,9 @@ private:
     DrawBand();
     DrawElevationMarks();
     if (selectedLine) DrawSelection(*selectedLine);
-    for (TrackStroke& stroke : TraceTrack(m_profile, m_layout))
-      Add(Polyline{std::move(stroke.points), StrokeInk(stroke.style), StrokeWidth(stroke.style)});
-    DrawStations();
+    for (const TrackStroke& stroke : m_track.strokes)
+      Add(Polyline{stroke.points, StrokeInk(stroke.style), StrokeWidth(stroke.style)});
+    for (const Rect& bar : m_track.stations) Add(bar);
     DrawFrame();
   }
 
@@ -96,34 +86,9 @@ private:
   }
 
   void DrawSelection(int selectedLine) {
-    if (selectedLine < 0 || std::size_t(selectedLine) >= m_profile.lines.size()) return;
-    const ListingLine& line = m_profile.lines[std::size_t(selectedLine)];
+    if (!m_lines || selectedLine < 0 || std::size_t(selectedLine) >= m_lines->size()) return;
+    const ListingLine& line = (*m_lines)[std::size_t(selectedLine)];
     Add(Stretch(m_layout.X(line.first), m_layout.X(line.last + 1), m_layout.top, m_layout.height, Ink::Selection));
-  }
-
-  // One bar per run of stations; bars that touch at the same height become one, so
-  // that a long track costs a few bars per column of the picture, not one per station.
-  void DrawStations() {
-    const std::vector<ProfileSegment>& segments = m_profile.segments;
-    std::optional<Rect> bar;
-    for (std::size_t first = 0; first < segments.size();) {
-      std::size_t end = first + 1;
-      if (!segments[first].station) {
-        first = end;
-        continue;
-      }
-      while (end < segments.size() && segments[end].station) ++end;
-      const double y = m_layout.Y(segments[first].startElevation) + kStationGap;
-      const Rect next = Stretch(m_layout.X(double(first)), m_layout.X(double(end)), y, kStationThickness, Ink::Station);
-      if (bar && bar->y == next.y && next.x <= bar->x + bar->width) {
-        bar->width = std::max(bar->x + bar->width, next.x + next.width) - bar->x;
-      } else {
-        if (bar) Add(*bar);
-        bar = next;
-      }
-      first = end;
-    }
-    if (bar) Add(*bar);
   }
 
   void DrawFrame() {
@@ -172,7 +137,8 @@ private:
     entry("station", Rect{x, y - kStationThickness / 2, kSwatchWidth, kStationThickness, Ink::Station});
   }
 
-  const ElevationProfile& m_profile;
+  const TracedTrack& m_track;
+  const std::vector<ListingLine>* m_lines;
   const ProfileLayout& m_layout;
   const scene::ITextMeasure& m_measure;
   scene::Scene m_scene;
@@ -182,13 +148,17 @@ private:
 
 scene::Scene DrawProfile(const ElevationProfile& profile, const ProfileLayout& layout,
                          const scene::ITextMeasure& measure, std::optional<int> selectedLine) {
-  return ProfileDrawing(profile, layout, measure).Draw(selectedLine);
+  return ProfileDrawing(TraceTrack(profile, layout), &profile.lines, layout, measure).Draw(selectedLine);
 }
 
-scene::Scene DrawProfileThumbnail(const ElevationProfile& profile, const ProfileLayout& layout) {
+scene::Scene DrawProfile(const TracedTrack& track, const ProfileLayout& layout, const scene::ITextMeasure& measure) {
+  return ProfileDrawing(track, nullptr, layout, measure).Draw(std::nullopt);
+}
+
+scene::Scene DrawProfileThumbnail(const TracedTrack& track, const ProfileLayout& layout) {
   // Nothing is measured: the plot has no labels.
   class NoText : public scene::ITextMeasure {
     double Width(const std::string&, double) const override { return 0; }
   };
-  return ProfileDrawing(profile, layout, NoText()).DrawPlotOnly();
+  return ProfileDrawing(track, nullptr, layout, NoText()).DrawPlotOnly();
 }

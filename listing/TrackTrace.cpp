@@ -5,69 +5,94 @@
 
 namespace {
 
-// An elevation the track reaches, and the segment boundary where it first does.
-struct Reached {
-  std::int32_t elevation;
-  std::size_t boundary;
-};
+// Between the track and the bar of its stations; the thinnest stretch that shows.
+constexpr double kStationGap = 3;
+constexpr double kThinnestMark = 3;
 
-// The segments [first, end) seen as one piece of the picture.
-struct Bin {
-  std::size_t first, end;
-  TrackStyle style;
-  Reached lowest, highest;
-};
+}  // namespace
 
-Bin Gather(const std::vector<ProfileSegment>& segments, std::size_t first, std::size_t end) {
-  const std::int32_t start = segments[first].startElevation;
-  Bin bin{first, end, {}, {start, first}, {start, first}};
-  for (std::size_t i = first; i < end; ++i) {
-    const ProfileSegment& segment = segments[i];
-    bin.style.chainLift |= segment.chainLift;
-    bin.style.outOfRange |= segment.outOfRange;
-    if (segment.endElevation < bin.lowest.elevation) bin.lowest = {segment.endElevation, i + 1};
-    if (segment.endElevation > bin.highest.elevation) bin.highest = {segment.endElevation, i + 1};
+scene::Rect Stretch(double x0, double x1, double y, double height, scene::Ink fill) {
+  const double width = std::max(x1 - x0, kThinnestMark);
+  return {(x0 + x1 - width) / 2, y, width, height, fill};
+}
+
+TrackTracer::TrackTracer(const ProfileLayout& layout, std::size_t segmentCount)
+    : m_layout(layout),
+      m_nSegments(segmentCount),
+      m_nBins(std::min(segmentCount, std::max<std::size_t>(1, std::size_t(std::floor(layout.width))))) {}
+
+void TrackTracer::Add(const ProfileSegment& segment) {
+  const std::size_t index = m_nAdded++;
+  if (index == m_nBinFirst) {
+    m_binStyle = {};
+    m_binStart = segment.startElevation;
+    m_lowest = m_highest = {segment.startElevation, index};
   }
-  return bin;
+  m_binStyle.chainLift |= segment.chainLift;
+  m_binStyle.outOfRange |= segment.outOfRange;
+  m_binEnd = segment.endElevation;
+  if (segment.endElevation < m_lowest.elevation) m_lowest = {segment.endElevation, index + 1};
+  if (segment.endElevation > m_highest.elevation) m_highest = {segment.endElevation, index + 1};
+  if (m_nAdded == (m_nBin + 1) * m_nSegments / m_nBins) EndBin();
+
+  if (segment.station && !m_stationsFirst) {
+    m_stationsFirst = index;
+    m_stationsElevation = segment.startElevation;
+  } else if (!segment.station && m_stationsFirst) {
+    EndStations(index);
+  }
 }
 
 // The bin's points after its start: the extremes that go beyond its two ends,
 // in track order, then its end.
-std::vector<scene::Point> InnerAndEndPoints(const Bin& bin, const std::vector<ProfileSegment>& segments,
-                                              const ProfileLayout& layout) {
-  const std::int32_t start = segments[bin.first].startElevation;
-  const std::int32_t end = segments[bin.end - 1].endElevation;
+void TrackTracer::EndBin() {
+  // Each segment starts where the one before it ends, so a stroke of the same
+  // style simply goes on; a new one starts where the last one stopped.
+  std::vector<TrackStroke>& strokes = m_track.strokes;
+  if (strokes.empty() || strokes.back().style != m_binStyle)
+    strokes.push_back({m_binStyle, {{m_layout.X(double(m_nBinFirst)), m_layout.Y(m_binStart)}}});
   std::vector<Reached> extremes;
-  if (bin.lowest.elevation < std::min(start, end)) extremes.push_back(bin.lowest);
-  if (bin.highest.elevation > std::max(start, end)) extremes.push_back(bin.highest);
+  if (m_lowest.elevation < std::min(m_binStart, m_binEnd)) extremes.push_back(m_lowest);
+  if (m_highest.elevation > std::max(m_binStart, m_binEnd)) extremes.push_back(m_highest);
   std::sort(extremes.begin(), extremes.end(),
             [](const Reached& a, const Reached& b) { return a.boundary < b.boundary; });
-  std::vector<scene::Point> points;
+  std::vector<scene::Point>& points = strokes.back().points;
   for (const Reached& extreme : extremes)
-    points.push_back({layout.X(double(extreme.boundary)), layout.Y(extreme.elevation)});
-  points.push_back({layout.X(double(bin.end)), layout.Y(end)});
-  return points;
+    points.push_back({m_layout.X(double(extreme.boundary)), m_layout.Y(extreme.elevation)});
+  points.push_back({m_layout.X(double(m_nAdded)), m_layout.Y(m_binEnd)});
+  ++m_nBin;
+  m_nBinFirst = m_nAdded;
 }
 
-}  // namespace
-
-std::vector<TrackStroke> TraceTrack(const ElevationProfile& profile, const ProfileLayout& layout) {
-  const std::vector<ProfileSegment>& segments = profile.segments;
-  std::vector<TrackStroke> strokes;
-  if (segments.empty()) return strokes;
-  const std::size_t columns = std::max<std::size_t>(1, std::size_t(std::floor(layout.width)));
-  const std::size_t bins = std::min(segments.size(), columns);
-  std::size_t first = 0;
-  for (std::size_t index = 0; index < bins; ++index) {
-    const std::size_t end = (index + 1) * segments.size() / bins;
-    const Bin bin = Gather(segments, first, end);
-    // Each segment starts where the one before it ends, so a stroke of the
-    // same style simply goes on; a new one starts where the last one stopped.
-    if (strokes.empty() || strokes.back().style != bin.style)
-      strokes.push_back({bin.style, {{layout.X(double(first)), layout.Y(segments[first].startElevation)}}});
-    const std::vector<scene::Point> points = InnerAndEndPoints(bin, segments, layout);
-    strokes.back().points.insert(strokes.back().points.end(), points.begin(), points.end());
-    first = end;
+void TrackTracer::EndStations(std::size_t end) {
+  const double y = m_layout.Y(m_stationsElevation) + kStationGap;
+  const scene::Rect next = Stretch(m_layout.X(double(*m_stationsFirst)), m_layout.X(double(end)), y,
+                                   kStationThickness, scene::Ink::Station);
+  m_stationsFirst.reset();
+  if (m_bar && m_bar->y == next.y && next.x <= m_bar->x + m_bar->width) {
+    m_bar->width = std::max(m_bar->x + m_bar->width, next.x + next.width) - m_bar->x;
+    return;
   }
-  return strokes;
+  if (m_bar) m_track.stations.push_back(*m_bar);
+  m_bar = next;
+}
+
+TracedTrack TrackTracer::Finish() {
+  if (m_stationsFirst) EndStations(m_nAdded);
+  if (m_bar) m_track.stations.push_back(*m_bar);
+  return std::move(m_track);
+}
+
+TracedTrack TraceTrack(const ElevationProfile& profile, const ProfileLayout& layout) {
+  TrackTracer tracer(layout, profile.segments.size());
+  for (const ProfileSegment& segment : profile.segments) tracer.Add(segment);
+  return tracer.Finish();
+}
+
+TracedTrack TraceDesign(CDecoderDoc& doc, std::int32_t startElevation, const ProfileLayout& layout) {
+  TrackTracer tracer(layout, std::size_t(std::max(0, layout.segmentCount)));
+  ForEachProfileSegment(doc, startElevation, [&](const ListingLine&, const ProfileSegment& segment) {
+    tracer.Add(segment);
+  });
+  return tracer.Finish();
 }

@@ -9,14 +9,16 @@ namespace {
 constexpr double kThumbnailUnits = 128;
 }  // namespace
 
-std::vector<std::uint8_t> ProfilePicture(const ElevationProfile& profile, PictureFormat format, int width, int height) {
+std::vector<std::uint8_t> ProfilePicture(CDecoderDoc& doc, std::int32_t startElevation, PictureFormat format,
+                                         int width, int height) {
   const SceneFont font = PictureFont();
-  const ProfileLayout layout = LayOutProfile(ExtentOf(profile), width, height, font);
-  return EncodePicture(DrawProfile(profile, layout, font), format, font);
+  const ProfileLayout layout = LayOutProfile(MeasureProfile(doc, startElevation), width, height, font);
+  return EncodePicture(DrawProfile(TraceDesign(doc, startElevation, layout), layout, font), format, font);
 }
 
-std::vector<std::uint8_t> ThumbnailPicture(const ElevationProfile& profile, int size) {
-  const ProfileLayout layout = LayOutThumbnail(ExtentOf(profile), kThumbnailUnits, kThumbnailUnits * 3 / 4);
-  return EncodePicture(DrawProfileThumbnail(profile, layout), PictureFormat::Png, PictureFont(),
-                       size / kThumbnailUnits);
+std::vector<std::uint8_t> ThumbnailPicture(CDecoderDoc& doc, std::int32_t startElevation, int size) {
+  const ProfileLayout layout =
+      LayOutThumbnail(MeasureProfile(doc, startElevation), kThumbnailUnits, kThumbnailUnits * 3 / 4);
+  return EncodePicture(DrawProfileThumbnail(TraceDesign(doc, startElevation, layout), layout), PictureFormat::Png,
+                       PictureFont(), size / kThumbnailUnits);
 }

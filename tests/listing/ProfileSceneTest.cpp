@@ -176,7 +176,7 @@ TEST(ProfileSceneTest, AThumbnailIsThePlotAloneFillingThePicture) {
   for (const std::int32_t start : {1, 58}) {
     const ElevationProfile profile = ExampleProfile(start);
     const ProfileLayout layout = LayOutThumbnail(ExtentOf(profile), 128, 96);
-    const scene::Scene scene = DrawProfileThumbnail(profile, layout);
+    const scene::Scene scene = DrawProfileThumbnail(TraceTrack(profile, layout), layout);
     EXPECT_EQ(scene.width, 128);
     EXPECT_EQ(scene.height, 96);
     EXPECT_TRUE(All<scene::Label>(scene).empty()) << start;

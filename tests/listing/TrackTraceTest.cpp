@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "listing/TrackTrace.h"
+#include "tests/listing/ListingFixtures.h"
 
 namespace {
 
@@ -41,7 +42,7 @@ TEST(TrackTraceTest, AShortTrackHasAPointAtEveryBoundaryAndAStrokePerStyle) {
   profile.segments[2].chainLift = profile.segments[3].chainLift = true;
   profile.segments[5].outOfRange = true;
   const ProfileLayout layout = PlotOf(profile, 340);
-  const std::vector<TrackStroke> strokes = TraceTrack(profile, layout);
+  const std::vector<TrackStroke> strokes = TraceTrack(profile, layout).strokes;
   const std::vector<TrackStyle> styles = {{}, {.chainLift = true}, {}, {.outOfRange = true}};
   const std::vector<std::vector<int>> boundaries = {{0, 1, 2}, {2, 3, 4}, {4, 5}, {5, 6}};
   const std::int32_t elevations[] = {1, 1, 2, 3, 4, 4, 3};
@@ -68,7 +69,7 @@ TEST(TrackTraceTest, ALongTrackKeepsEveryColumnsEnvelopeInAFewPointsPerColumn) {
   ElevationProfile profile = Through(boundaries);
   profile.segments[50'000].outOfRange = true;
   const ProfileLayout layout = PlotOf(profile, 500);
-  const std::vector<TrackStroke> strokes = TraceTrack(profile, layout);
+  const std::vector<TrackStroke> strokes = TraceTrack(profile, layout).strokes;
   EXPECT_LE(PointCount(strokes), 4 * 500 + strokes.size());
   ASSERT_EQ(strokes.size(), 3u);
   EXPECT_TRUE(strokes[1].style.outOfRange);
@@ -99,7 +100,7 @@ TEST(TrackTraceTest, StrokesJoinWithoutGaps) {
   for (std::size_t i = 0; i < profile.segments.size(); i += 700) profile.segments[i].outOfRange = true;
   for (const double width : {300.0, 8000.0}) {
     const ProfileLayout layout = PlotOf(profile, width);
-    const std::vector<TrackStroke> strokes = TraceTrack(profile, layout);
+    const std::vector<TrackStroke> strokes = TraceTrack(profile, layout).strokes;
     ASSERT_FALSE(strokes.empty());
     EXPECT_EQ(strokes.front().points.front(), (scene::Point{layout.X(0), layout.Y(boundaries.front())}));
     EXPECT_EQ(strokes.back().points.back(), (scene::Point{layout.X(5000), layout.Y(boundaries.back())}));
@@ -110,9 +111,41 @@ TEST(TrackTraceTest, StrokesJoinWithoutGaps) {
   }
 }
 
+// Traced from the document as it is listed, keeping nothing per segment: a
+// Begin station at 1, two Up with chain lift to 3, Level, an End station.
+TEST(TrackTraceTest, ADesignIsTracedAsItIsListed) {
+  DesignDescription design;
+  design.segments = {{2, 0x08}, {4, 0x80}, {4, 0x80}, {0}, {1, 0x08}};
+  CDecoderDoc doc;
+  FillDocument(doc, design);
+  const ProfileExtent extent = MeasureProfile(doc, 1);
+  EXPECT_EQ(extent.segmentCount, 5);
+  EXPECT_EQ(extent.lowest, 1);
+  EXPECT_EQ(extent.highest, 3);
+  const ProfileLayout layout = {.left = 40, .top = 20, .width = 500, .height = 160, .padding = 12, .segmentCount = 5};
+
+  const TracedTrack track = TraceDesign(doc, 1, layout);
+
+  const auto at = [&](int boundary, std::int32_t elevation) { return scene::Point{layout.X(boundary), layout.Y(elevation)}; };
+  ASSERT_EQ(track.strokes.size(), 3u);
+  EXPECT_EQ(track.strokes[0].style, TrackStyle{});
+  EXPECT_EQ(track.strokes[0].points, (std::vector<scene::Point>{at(0, 1), at(1, 1)}));
+  EXPECT_EQ(track.strokes[1].style, TrackStyle{.chainLift = true});
+  EXPECT_EQ(track.strokes[1].points, (std::vector<scene::Point>{at(1, 1), at(2, 2), at(3, 3)}));
+  EXPECT_EQ(track.strokes[2].style, TrackStyle{});
+  EXPECT_EQ(track.strokes[2].points, (std::vector<scene::Point>{at(3, 3), at(4, 3), at(5, 3)}));
+  ASSERT_EQ(track.stations.size(), 2u);  // 3 below the track, 5 thick
+  EXPECT_DOUBLE_EQ(track.stations[0].x, layout.X(0));
+  EXPECT_DOUBLE_EQ(track.stations[0].width, layout.X(1) - layout.X(0));
+  EXPECT_DOUBLE_EQ(track.stations[0].y, layout.Y(1) + 3);
+  EXPECT_DOUBLE_EQ(track.stations[1].x, layout.X(4));
+  EXPECT_DOUBLE_EQ(track.stations[1].y, layout.Y(3) + 3);
+  EXPECT_DOUBLE_EQ(track.stations[1].height, 5);
+}
+
 TEST(TrackTraceTest, NoSegmentsNoStrokes) {
   const ElevationProfile profile;
-  EXPECT_TRUE(TraceTrack(profile, PlotOf(profile, 340)).empty());
+  EXPECT_TRUE(TraceTrack(profile, PlotOf(profile, 340)).strokes.empty());
 }
 
 }  // namespace

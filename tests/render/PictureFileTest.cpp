@@ -13,21 +13,25 @@
 
 namespace {
 
-ElevationProfile SkyHighFrom20() {
-  const auto& examples = ExampleDesigns();
-  const auto skyHigh = std::find_if(examples.begin(), examples.end(),
-                                    [](const ExampleDesign& example) { return example.fileName == "sky-high.td4"; });
+// The sky-high example, drawn from starting elevation 20: above 61 for a stretch.
+struct SkyHigh {
+  SkyHigh() {
+    const auto& examples = ExampleDesigns();
+    const auto skyHigh = std::find_if(examples.begin(), examples.end(),
+                                      [](const ExampleDesign& example) { return example.fileName == "sky-high.td4"; });
+    FillDocument(doc, skyHigh->description);
+  }
+  static constexpr std::int32_t kStartElevation = 20;
   CDecoderDoc doc;
-  FillDocument(doc, skyHigh->description);
-  return MakeElevationProfile(doc, 20);
-}
+};
 
 QByteArray Bytes(const std::vector<std::uint8_t>& bytes) {
   return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
 }
 
 TEST(PictureFileTest, APngReadsBackAtItsSize) {
-  QByteArray png = Bytes(ProfilePicture(SkyHighFrom20(), PictureFormat::Png, 640, 200));
+  SkyHigh design;
+  QByteArray png = Bytes(ProfilePicture(design.doc, SkyHigh::kStartElevation, PictureFormat::Png, 640, 200));
   QBuffer buffer(&png);
   QImageReader reader(&buffer);
   EXPECT_EQ(reader.format(), "png");
@@ -47,7 +51,8 @@ TEST(PictureFileTest, APngReadsBackAtItsSize) {
 TEST(PictureFileTest, AThumbnailReadsBackAtTheSizeAskedFor) {
   const QRgb warning = PictureColours()[scene::Ink::OutOfRange].rgb();
   for (const int size : {128, 256, 100}) {
-    QByteArray png = Bytes(ThumbnailPicture(SkyHighFrom20(), size));
+    SkyHigh design;
+    QByteArray png = Bytes(ThumbnailPicture(design.doc, SkyHigh::kStartElevation, size));
     QBuffer buffer(&png);
     QImageReader reader(&buffer);
     EXPECT_EQ(reader.format(), "png");
@@ -64,7 +69,9 @@ TEST(PictureFileTest, AThumbnailReadsBackAtTheSizeAskedFor) {
 // The SVG is well-formed and draws the scene in the picture colours, its
 // labels as text.
 TEST(PictureFileTest, AnSvgParsesAndKeepsItsLabelsAsText) {
-  const SvgContent svg = ReadSvg(Bytes(ProfilePicture(SkyHighFrom20(), PictureFormat::Svg, 1000, 300)));
+  SkyHigh design;
+  const SvgContent svg =
+      ReadSvg(Bytes(ProfilePicture(design.doc, SkyHigh::kStartElevation, PictureFormat::Svg, 1000, 300)));
   EXPECT_EQ(svg.error, "");
   EXPECT_EQ(svg.viewBox, "0 0 1000 300");
   std::vector<QString> texts;
