@@ -218,18 +218,20 @@ void ExportDlgTest::refusesTheDesignUnderEveryName() {
 }
 
 // A short listing fails when the file is completed, a long one while it is
-// written; neither is launched.
+// written; neither is launched. (full.txt leads to the full device.)
 void ExportDlgTest::reportsAFailedWriteInTheExportsOwnWords() {
   ExportFixture shell;
-  shell.Export({"/dev/full", true});
-  QCOMPARE(shell.messages.Texts(), std::vector<std::string>({"Disk full while accessing /dev/full."}));
+  const std::string full = shell.folder.Path("full.txt");
+  std::filesystem::create_symlink("/dev/full", full);
+  shell.Export({full, true});
+  QCOMPARE(shell.messages.Texts(), std::vector<std::string>({"Disk full while accessing " + full + "."}));
   QCOMPARE(shell.messages.Shown().back().caption, "Tivora Track Decoder");
   QCOMPARE(shell.messages.Shown().back().type, unsigned(MB_OK | MB_ICONEXCLAMATION));
 
   std::vector<SegmentEntry> longTrack;
   for (int i = 0; i < 20000; ++i) longTrack.push_back({i % 2 ? kUp : kLevel});
   shell.OpenDesign(Design(longTrack), "long.td4");
-  shell.Export({"/dev/full", true});
+  shell.Export({full, true});
   QCOMPARE(shell.messages.Shown().size(), std::size_t(2));
   QCOMPARE(shell.messages.Shown().back().text, "Error writing output file");
   QCOMPARE(shell.messages.Shown().back().caption, "Track Decoder");
