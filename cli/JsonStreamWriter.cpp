@@ -4,6 +4,8 @@
 #include <charconv>
 #include <nlohmann/json.hpp>
 
+#include "cli/ValidUtf8.h"
+
 JsonStreamWriter& JsonStreamWriter::Key(std::string_view name) {
   Separate();
   m_buffer += '"';
