@@ -122,7 +122,14 @@ TEST(TrackTraceTest, ADesignIsTracedAsItIsListed) {
   EXPECT_EQ(extent.segmentCount, 5);
   EXPECT_EQ(extent.lowest, 1);
   EXPECT_EQ(extent.highest, 3);
-  const ProfileLayout layout = {.left = 40, .top = 20, .width = 500, .height = 160, .padding = 12, .segmentCount = 5};
+  const ProfileLayout layout = {.left = 40,
+                                .top = 20,
+                                .width = 500,
+                                .height = 160,
+                                .padding = 12,
+                                .segmentCount = 5,
+                                .elevationMarks = {},
+                                .segmentNumbers = {}};
 
   const TracedTrack track = TraceDesign(doc, 1, layout);
 
