@@ -426,21 +426,6 @@ TEST(Td4HostileLimitsTest, ASaveThroughADanglingLinkNamesTheMissingFolder) {
   EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"links", "track.td4"}));
 }
 
-// Through a link to a file in a folder that is gone, the folder named is the
-// one that is missing, not the link's own.
-TEST(Td4HostileLimitsTest, ASaveThroughADanglingLinkNamesTheMissingFolder) {
-  TempFolder folder;
-  const std::string design = folder.Write("track.td4", kDesign);
-  fs::create_directory(folder.Path("links"));
-  fs::create_symlink("../gone/track.td4", folder.Path("links/dangling.td4"));
-  Td4Options inside;
-  inside.folder = folder.Path("");
-  const Td4Result result = RunTd4({"save", "track.td4", "-o", "links/dangling.td4"}, inside);
-  EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(result.err, "td4: links/dangling.td4: The folder links/../gone does not exist.\n");
-  EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"links", "track.td4"}));
-}
-
 // A thumbnail's FILE and OUT may come after "--", as every command's may.
 TEST(Td4HostileLimitsTest, AThumbnailTakesNamesAfterTheDoubleDash) {
   TempFolder folder;
