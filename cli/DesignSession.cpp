@@ -82,9 +82,6 @@ bool DesignSession::Save(const std::string& output) {
 }
 
 bool DesignSession::Export(std::int32_t startElevation, const std::string& output) {
-  return WriteTo(output, [&] {
-    const ExportOutcome outcome = ExportListing(m_doc, startElevation, output);
-    if (outcome.result != ExportOutcome::Written) ReportFailure(outcome.reason);
-    return outcome.result == ExportOutcome::Written;
-  });
+  const ExportOutcome outcome = ExportListing(m_doc, startElevation, output);
+  return outcome.result == ExportOutcome::Written || Report(output, Refusal(outcome.reason), "");
 }
