@@ -101,7 +101,15 @@ void CDecoderView::SpaceForFont() {
   m_pForm->itemAt(1)->spacerItem()->changeSize(0, units.Y(43) - units.Y(39), QSizePolicy::Minimum, QSizePolicy::Fixed);
   m_pForm->itemAt(3)->spacerItem()->changeSize(0, units.Y(53) - units.Y(51), QSizePolicy::Minimum, QSizePolicy::Fixed);
   m_pListRow->setContentsMargins(0, 0, margin, 0);
-  m_wndSegmentList->setMinimumHeight(m_wndSegmentList->HeightForLines(kMinListedLines));
+  m_wndSegmentList->setMinimumHeight(m_wndSegmentList->HeightForLines(m_nMinListedLines));
+  m_pForm->invalidate();
+}
+
+void CDecoderView::SetMinListedLines(int lines) {
+  m_nMinListedLines = lines;
+  m_wndSegmentList->setMinimumHeight(m_wndSegmentList->HeightForLines(lines));
+  // The form's layouts keep the list's last minimum until told.
+  m_pListRow->invalidate();
   m_pForm->invalidate();
 }
 

@@ -24,12 +24,17 @@ struct TrackState;
 class CDecoderView : public QWidget, private IListingScreen {
   Q_OBJECT
 public:
-  // The list shows at least this many lines however small the window gets.
+  // The list shows this many lines however small the window gets, where the
+  // screen has room for them, and never fewer than the last.
   static constexpr int kMinListedLines = 8;
+  static constexpr int kFewestListedLines = 3;
 
   CDecoderView(CDecoderDoc& document, QUndoStack& undoStack, QWidget* parent);
 
   CDecoderDoc& GetDocument() const { return m_document; }
+  // How many lines the list keeps at the smallest size (the font decides their height).
+  void SetMinListedLines(int lines);
+  int MinListedLines() const { return m_nMinListedLines; }
 
   // A document was created or opened in the window: nothing before it can be undone.
   void OnInitialUpdate();
@@ -62,6 +67,7 @@ public:
   QLabel* m_wndVehicleType;
   QLabel* m_wndRideType;
   int m_nStartElevation = 1;
+  int m_nMinListedLines = kMinListedLines;
 
 signals:
   // A command changed the document or its listing.

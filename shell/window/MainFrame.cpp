@@ -4,11 +4,15 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QSplitter>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
+#include <algorithm>
 
 #include "framework/AppInfo.h"
 #include "listing/ElevationProfile.h"
@@ -50,7 +54,6 @@ CMainFrame::CMainFrame(IFileDialogs& fileDialogs)
   m_pPanes->setCollapsible(0, false);
   m_pPanes->setCollapsible(1, true);
   setCentralWidget(m_pPanes);
-  setMinimumSize(kMinWidth, kMinHeight);
   resize(kStartSize);
   CreateStatusBar();
   CreateDesignsPanel();
@@ -59,8 +62,30 @@ CMainFrame::CMainFrame(IFileDialogs& fileDialogs)
   RouteCommands();
   LinkProfileStrip();
   new PartFocus(*this, {m_pView, m_pProfileStrip, m_pDesignsPanel});
+  FitMinimumToScreen();
   UpdateCaption();
   UpdateCommandUI();
+}
+
+// On a small screen, or with large text scaling it down, a desktop panel must
+// still leave the status bar (with the scan's Cancel) in sight. The list gives
+// up lines beyond its fewest only where the window could not get that small.
+void CMainFrame::FitMinimumToScreen() {
+  const int room = screen()->geometry().height() * 9 / 10;
+  setMinimumSize(kMinWidth, std::min(kMinHeight, room));
+  for (int lines = CDecoderView::kMinListedLines; lines >= CDecoderView::kFewestListedLines; --lines) {
+    m_pView->SetMinListedLines(lines);
+    // The window's layout keeps the panes' last minimum until told.
+    m_pPanes->updateGeometry();
+    layout()->invalidate();
+    if (layout()->totalMinimumSize().height() <= room) break;
+  }
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  // After the form has spaced itself for the new font.
+  if (event->type() == QEvent::FontChange) QTimer::singleShot(0, this, &CMainFrame::FitMinimumToScreen);
 }
 
 void CMainFrame::CreateMenus() {

@@ -65,12 +65,15 @@ signals:
 protected:
   // Closing runs the save question first; Cancel keeps the window open.
   void closeEvent(QCloseEvent* event) override;
+  // The smallest size follows the font.
+  void changeEvent(QEvent* event) override;
 
 private:
   void CreateMenus();
   void CreateToolBar();
   void CreateStatusBar();
   void CreateDesignsPanel();
+  void FitMinimumToScreen();
   void RouteCommands();
   void LinkProfileStrip();
   void OnDocumentChanged();
