@@ -1,5 +1,6 @@
 #include "framework/DocumentTemplate.h"
 
+#include <filesystem>
 #include <new>
 
 #include "framework/AppInfo.h"
@@ -17,6 +18,7 @@ MessageBoxRequest FailureReport(const CException& failure) {
 }  // namespace
 
 void CSingleDocTemplate::OnFileNew() {
+  m_bReplaceAgreed = false;
   m_document.OnNewDocument();
   m_host.OnInitialUpdate();
 }
@@ -48,6 +50,7 @@ bool CSingleDocTemplate::LoadDocument(std::span<const std::uint8_t> bytes, std::
 
 Outcome CSingleDocTemplate::Load(std::span<const std::uint8_t> bytes, std::uint64_t fileLength,
                                  const std::string& path, const AskQuestion& ask) {
+  m_bReplaceAgreed = false;
   m_document.DeleteContents();
   m_document.SetModifiedFlag(true);
   Outcome outcome;
@@ -105,6 +108,7 @@ bool CSingleDocTemplate::DoSave(const std::string& path) {
   }
   m_document.SetModifiedFlag(false);
   m_document.SetPathName(path);
+  m_bReplaceAgreed = true;
   m_host.OnTitleChanged();
   return true;
 }
@@ -114,7 +118,8 @@ bool CSingleDocTemplate::SaveModified() {
   const std::string prompt = "Save changes to " + m_document.GetTitle() + "?";
   switch (ShowMessageBox(prompt, kAppTitle, MB_YESNOCANCEL | MB_ICONQUESTION, MessageOwner::MainWindow)) {
     case IDYES:
-      return OnFileSave();
+      // The question named the file: Yes is the agreement to replace it.
+      return SaveToOwnFile(false);
     case IDNO:
       return true;
     default:
@@ -122,13 +127,24 @@ bool CSingleDocTemplate::SaveModified() {
   }
 }
 
-bool CSingleDocTemplate::OnFileSave() {
-  std::string path = m_document.GetPathName();
+bool CSingleDocTemplate::OnFileSave() { return SaveToOwnFile(true); }
+
+bool CSingleDocTemplate::SaveToOwnFile(bool askBeforeReplacing) {
+  const std::string path = m_document.GetPathName();
   if (path.empty() || !IsWritableFile(path)) {
+    // A file that is there but may not be written: say why Save As comes instead.
+    std::error_code error;
+    if (!path.empty() && std::filesystem::exists(path, error))
+      ShowMessageBox(m_document.GetTitle() + " is read-only.", kAppTitle, MB_OK | MB_ICONEXCLAMATION,
+                     MessageOwner::MainWindow);
     const std::optional<std::string> chosen = m_host.PromptSaveAsPath();
-    if (!chosen) return false;
-    path = *chosen;
+    return chosen && DoSave(*chosen);
   }
+  // The start-up warning promises a question before an existing file is overwritten.
+  if (askBeforeReplacing && !m_bReplaceAgreed &&
+      ShowMessageBox("Replace " + m_document.GetTitle() + " with the changed design?", kAppTitle,
+                     MB_YESNO | MB_ICONQUESTION, MessageOwner::MainWindow) != IDYES)
+    return false;
   return DoSave(path);
 }
 

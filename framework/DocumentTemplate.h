@@ -49,8 +49,10 @@ public:
                const AskQuestion& ask);
 
   // Saves the document to its own file; without one, or when that file cannot
-  // be written, asks where to save it first. Returns false when the user
-  // cancelled or the save failed.
+  // be written, asks where to save it first (saying so when the file is there
+  // but read-only). The first save over the file the document was opened from
+  // asks "Replace NAME with the changed design?" first. Returns false when the
+  // user cancelled or said No, or the save failed.
   bool OnFileSave();
 
   // Stores the document into path, keeping the old file whole on failure, and
@@ -66,7 +68,12 @@ public:
 private:
   void ReportFailure(const CException& failure);
   Outcome ReadFailure(const CException& failure);
+  // OnFileSave; askBeforeReplacing false when the user has already agreed to saving to the document's file.
+  bool SaveToOwnFile(bool askBeforeReplacing);
 
   CDocument& m_document;
   IDocumentHost& m_host;
+  // The document's file is one this program wrote, or the user agreed to
+  // replacing it: Save no longer asks.
+  bool m_bReplaceAgreed = false;
 };

@@ -12,5 +12,5 @@ struct CCommandLineInfo {
 
 // Reads the program's arguments: at most one, the design file to open.
 // --help and --version are answered here and end the program, as does a
-// command line it cannot use, after saying what is wrong.
+// command line it cannot use, after saying what is wrong (with status 2).
 CCommandLineInfo ParseCommandLine(const QCoreApplication& app);

@@ -43,7 +43,7 @@ void ReportExportFailure(const ExportOutcome& outcome) {
   }
 }
 
-// The export itself worked; only the desktop could not open it.
+// The export itself worked; only the desktop could not open it, or its opener said it failed.
 void ReportLaunchFailure(const QString& path) {
   ShowMessageBox("The track list was written to " + path.toStdString() +
                      ", but no program could be found to open it.",
@@ -60,5 +60,5 @@ void CDecoderView::OnExport() {
   const ExportOutcome outcome = ExportListing(m_document, m_nStartElevation, QFile::encodeName(path).toStdString());
   // Only a file written and closed is opened.
   if (outcome.result != ExportOutcome::Written) return ReportExportFailure(outcome);
-  if (dialog.m_bOpenAfterExport && !m_pFileLauncher->Launch(path)) ReportLaunchFailure(path);
+  if (dialog.m_bOpenAfterExport) m_pFileLauncher->Launch(path, *this, [path] { ReportLaunchFailure(path); });
 }

@@ -17,6 +17,7 @@
 #include "framework/AppInfo.h"
 #include "listing/ElevationProfile.h"
 #include "shell/window/DecoderView.h"
+#include "shell/window/KeysMenu.h"
 #include "shell/designs/DesignsPanel.h"
 #include "shell/window/FitText.h"
 #include "shell/platform/FileDialogs.h"
@@ -54,7 +55,6 @@ CMainFrame::CMainFrame(IFileDialogs& fileDialogs)
   m_pPanes->setCollapsible(0, false);
   m_pPanes->setCollapsible(1, true);
   setCentralWidget(m_pPanes);
-  resize(kStartSize);
   CreateStatusBar();
   CreateDesignsPanel();
   CreateMenus();
@@ -88,8 +88,14 @@ void CMainFrame::changeEvent(QEvent* event) {
   if (event->type() == QEvent::FontChange) QTimer::singleShot(0, this, &CMainFrame::FitMinimumToScreen);
 }
 
+QMenu* CMainFrame::AddMenu(const char* title) {
+  auto* menu = new KeysMenu(QString::fromUtf8(title), this);
+  menuBar()->addMenu(menu);
+  return menu;
+}
+
 void CMainFrame::CreateMenus() {
-  m_pFileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+  m_pFileMenu = AddMenu("&File");
   m_pFileMenu->addActions({m_commands.fileNew, m_commands.fileOpen, m_commands.fileOpenFolder, m_commands.fileSave,
                            m_commands.fileSaveAs, m_commands.fileExport});
   m_pFileMenu->addSeparator();
@@ -97,16 +103,16 @@ void CMainFrame::CreateMenus() {
   m_pFileMenu->addSeparator();
   m_pFileMenu->addAction(m_commands.appExit);
 
-  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+  QMenu* edit = AddMenu("&Edit");
   edit->addActions({m_commands.editUndo, m_commands.editRedo});
   edit->addSeparator();
   edit->addActions({m_commands.editSetElevation, m_commands.editMirrorTrack, m_commands.editReverseTrack});
 
-  QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+  QMenu* view = AddMenu("&View");
   view->addActions({m_commands.viewToolbar, m_commands.viewStatusBar, m_commands.viewElevationProfile,
                     m_pDesignsPanel->toggleViewAction()});
 
-  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  QMenu* help = AddMenu("&Help");
   help->addAction(m_commands.appAbout);
 
   // As a menu opens, its items show what the document allows right now.

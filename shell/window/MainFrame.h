@@ -26,8 +26,6 @@ class CMainFrame : public QMainWindow, private IDocumentHost {
 public:
   static constexpr int kMinWidth = 320;
   static constexpr int kMinHeight = 400;
-  // Room for long names and a good part of the segment list.
-  static constexpr QSize kStartSize{600, 600};
 
   explicit CMainFrame(IFileDialogs& fileDialogs);
 
@@ -69,6 +67,8 @@ protected:
   void changeEvent(QEvent* event) override;
 
 private:
+  // A menu on the menu bar that shows every key of its commands.
+  QMenu* AddMenu(const char* title);
   void CreateMenus();
   void CreateToolBar();
   void CreateStatusBar();

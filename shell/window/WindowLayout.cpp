@@ -47,13 +47,14 @@ void RestoreWindowLayout(CMainFrame& frame, const QSettings& settings) {
 
   if (frame.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) return;
   const QRect area = AvailableArea(frame);
-  QRect window = frame.geometry();
-  if (!placed) {
-    // The first start: the starting size where it fits, in the middle of the screen.
-    window.setSize(window.size().boundedTo(area.size()));
-    window.moveCenter(area.center());
-  }
+  const QRect window = placed ? frame.geometry() : FirstWindowRect(area);
   frame.setGeometry(FitWindowInto(window, frame.minimumSize(), area, FrameEstimate(frame)));
+}
+
+QRect FirstWindowRect(const QRect& area) {
+  QRect window(QPoint(), area.size() * 2 / 3);
+  window.moveCenter(area.center());
+  return window;
 }
 
 QRect FitWindowInto(const QRect& window, const QSize& minimum, const QRect& area, const QMargins& frame) {

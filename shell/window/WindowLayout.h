@@ -15,6 +15,10 @@ void SaveWindowLayout(const CMainFrame& frame, QSettings& settings);
 // free area (without panels and docks).
 void RestoreWindowLayout(CMainFrame& frame, const QSettings& settings);
 
+// The window of a first start: two thirds of the screen's free area each
+// way, in its middle.
+QRect FirstWindowRect(const QRect& area);
+
 // A window's rectangle, without its frame, made to fit area with room for a
 // frame of the given margins around it: no larger than the room (nor smaller
 // than minimum), and moved in where it sticks out.

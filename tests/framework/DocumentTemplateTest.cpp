@@ -212,6 +212,35 @@ TEST_F(DocumentTemplateTest, SaveWritesTheOwnFileOrAsksWhereWithoutOne) {
   EXPECT_EQ(host.titleChanges, 2);
 }
 
+TEST_F(DocumentTemplateTest, SaveAsksBeforeReplacingEachOpenedFileOnce) {
+  const std::string first = Design("first.td4", {1});
+  const std::string second = Design("second.td4", {2});
+  ASSERT_TRUE(docTemplate.OpenDocumentFile(first));
+  doc.content = {3};
+  doc.SetModifiedFlag(true);
+
+  boxes.Answer(IDNO);
+  EXPECT_FALSE(docTemplate.OnFileSave());
+  EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"Replace first.td4 with the changed design?"});
+  EXPECT_EQ(ReadFileBytes(first), Bytes{1});
+  EXPECT_TRUE(doc.IsModified());
+
+  boxes.Answer(IDYES);
+  EXPECT_TRUE(docTemplate.OnFileSave());
+  EXPECT_EQ(ReadFileBytes(first), Bytes{3});
+  doc.content = {4};
+  EXPECT_TRUE(docTemplate.OnFileSave());
+  EXPECT_EQ(ReadFileBytes(first), Bytes{4});
+  EXPECT_EQ(boxes.Shown().size(), 2u);
+
+  // Another file opened is asked about again.
+  ASSERT_TRUE(docTemplate.OpenDocumentFile(second));
+  doc.SetModifiedFlag(true);
+  EXPECT_FALSE(docTemplate.OnFileSave());
+  EXPECT_EQ(boxes.Texts().back(), "Replace second.td4 with the changed design?");
+  EXPECT_EQ(ReadFileBytes(second), Bytes{2});
+}
+
 TEST_F(DocumentTemplateTest, FailedSaveKeepsTheFileAndTheUnsavedChanges) {
   const std::string path = Design("kept.td4", {1, 2, 3});
   ASSERT_TRUE(docTemplate.OpenDocumentFile(path));

@@ -3,7 +3,8 @@
 # user, and checks what the desktop and the shell get from it: the file list,
 # the desktop entry and metainfo as their validators see them, the file type as
 # the desktop looks it up, the thumbnailer as a file manager runs it, the
-# manual page against td4's own help, and the bash completion. Needs no root.
+# manual page against td4's own help, and the bash completion; then uninstalls
+# and checks that the desktop no longer knows the file type. Needs no root.
 #   InstallTest.sh BUILD_DIR EXPECTED_FILES EXAMPLE_DESIGN
 set -euo pipefail
 build=$1 expected=$2 example=$3
@@ -128,6 +129,18 @@ check_completion "view.png" td4 thumbnail -s 256 track.td4 ""
 check_completion "catalog check" td4 c
 check_completion "--jobs --json" td4 catalog --j
 check_completion "" td4 catalog --jobs ""
+
+echo "-- uninstall"
+cmake --build "$build" --target uninstall >/dev/null
+left=$(cd "$prefix" && find . -type f | sed 's|^\./||' | LC_ALL=C sort | LC_ALL=C comm -12 - "$expected")
+[ -z "$left" ] || fail "the uninstall left $(echo $left)"
+for design in "$work/designs/track.td4" "$work/designs/TRACK.TD4"; do
+  found=$(XDG_DATA_HOME="$work/home" XDG_DATA_DIRS="$share" xdg-mime query filetype "$design" || true)
+  [ "$found" != "$file_type" ] || fail "after the uninstall xdg-mime still calls ${design##*/} $file_type"
+done
+if grep -qs "$app_id" "$share/applications/mimeinfo.cache"; then
+  fail "after the uninstall the desktop's type index still names $app_id"
+fi
 
 [ "$failures" -eq 0 ] || { echo "$failures failures" >&2; exit 1; }
 echo "all installed files check out"

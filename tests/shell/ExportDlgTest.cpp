@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <unistd.h>
 
+#include <cstring>
 #include <filesystem>
 
 #include "shell/dialogs/ExportDlg.h"
@@ -29,9 +30,9 @@ const char* const kHillExport =
 
 class RecordingLauncher : public IFileLauncher {
 public:
-  bool Launch(const QString& path) override {
+  void Launch(const QString& path, QObject&, std::function<void()> failed) override {
     launched << path;
-    return opens;
+    if (!opens) failed();
   }
   QStringList launched;
   bool opens = true;  // false: the desktop has no program for the file
@@ -70,6 +71,12 @@ struct ExportFixture : ShellFixture {
     View().m_nStartElevation = 10;
     View().SetFileLauncher(launcher);
   }
+  // With the desktop's own launcher, which runs xdg-open.
+  explicit ExportFixture(IFileLauncher& desktop) {
+    OpenDesign(Hill());
+    View().m_nStartElevation = 10;
+    View().SetFileLauncher(desktop);
+  }
 
   // Runs File > Export with the user's answer; a question whether to replace
   // an existing file is answered Yes and counted.
@@ -106,6 +113,7 @@ private slots:
   void refusesTheDesignUnderEveryName();
   void reportsAFailedWriteInTheExportsOwnWords();
   void saysSoWhenNoProgramOpensTheExport();
+  void believesTheOpenersExitStatus();
 };
 
 void ExportDlgTest::offersATextFileNamedAfterTheDesign() {
@@ -256,6 +264,44 @@ void ExportDlgTest::saysSoWhenNoProgramOpensTheExport() {
   // Without the box checked nothing is launched, so there is nothing to report.
   shell.Export({path, false});
   QCOMPARE(shell.messages.Shown().size(), std::size_t(1));
+}
+
+void ExportDlgTest::believesTheOpenersExitStatus() {
+  const struct {
+    const char* name;
+    const char* opener;  // the xdg-open script on the PATH; nullptr: none there
+    bool reported;
+  } cases[] = {
+      {"opened", "#!/bin/sh\necho \"$1\" >\"$0.ran\"\n", false},
+      // As xdg-open ends when the desktop has no program for the file's type.
+      {"no program for the type", "#!/bin/sh\necho \"$1\" >\"$0.ran\"\nexit 4\n", true},
+      {"no opener", nullptr, true},
+  };
+  const QByteArray path = qgetenv("PATH");
+  for (const auto& c : cases) {
+    TempFolder bin;
+    if (c.opener) {
+      bin.Write("xdg-open", std::span(reinterpret_cast<const std::uint8_t*>(c.opener), std::strlen(c.opener)));
+      std::filesystem::permissions(bin.Path("xdg-open"), std::filesystem::perms::owner_all);
+    }
+    qputenv("PATH", QByteArray::fromStdString(bin.Path("")));
+    ExportFixture shell(DesktopFileLauncher());
+    const std::string exported = shell.folder.Path("list.txt");
+
+    shell.Export({exported, true});
+
+    if (c.opener) QTRY_VERIFY2(std::filesystem::exists(bin.Path("xdg-open.ran")), c.name);
+    if (c.reported) {
+      QTRY_VERIFY2(shell.messages.Shown().size() == 1, c.name);
+      QCOMPARE(shell.messages.Texts().front(),
+               "The track list was written to " + exported + ", but no program could be found to open it.");
+    } else {
+      QTest::qWait(200);
+      QVERIFY2(shell.messages.Shown().empty(), c.name);
+    }
+    QVERIFY2(ReadAll(exported) == QByteArray(kHillExport), c.name);
+  }
+  qputenv("PATH", path);
 }
 
 QTEST_MAIN(ExportDlgTest)

@@ -6,7 +6,10 @@
 #include <QToolBar>
 #include <filesystem>
 
+#include <QStyleOptionMenuItem>
+
 #include "shell/dialogs/ElevationDlg.h"
+#include "shell/window/KeysMenu.h"
 #include "shell/window/ProfileStrip.h"
 
 #include "tests/shell/ShellFixture.h"
@@ -29,6 +32,7 @@ class MainFrameTest : public QObject {
   Q_OBJECT
 private slots:
   void offersTheMenusToolbarAndStatusBar();
+  void menusShowEveryKeyAndTheKeysWork();
   void asksToSaveChangesBeforeClosing();
   void saveAsWritesTheDesignUnderTheNewName();
   void saveWritesTheDesignToItsOwnFile();
@@ -53,7 +57,8 @@ void MainFrameTest::offersTheMenusToolbarAndStatusBar() {
   QCOMPARE(commands.fileNew->shortcut(), QKeySequence("Ctrl+N"));
   QCOMPARE(commands.fileOpen->shortcut(), QKeySequence("Ctrl+O"));
   QCOMPARE(commands.fileSave->shortcut(), QKeySequence("Ctrl+S"));
-  QCOMPARE(commands.fileSaveAs->shortcut(), QKeySequence("Ctrl+A"));
+  QCOMPARE(commands.fileSaveAs->shortcuts(), QList<QKeySequence>({QKeySequence("Ctrl+A"), QKeySequence("Ctrl+Shift+S")}));
+  QCOMPARE(commands.appExit->shortcuts(), QList<QKeySequence>({QKeySequence("Ctrl+Q")}));
   QCOMPARE(commands.editUndo->shortcuts(), QList<QKeySequence>({QKeySequence("Ctrl+Z")}));
   QCOMPARE(commands.editRedo->shortcuts(), QList<QKeySequence>({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}));
   QCOMPARE(commands.editSetElevation->shortcut(), QKeySequence("Ctrl+E"));
@@ -74,6 +79,45 @@ void MainFrameTest::offersTheMenusToolbarAndStatusBar() {
 
 // Both edits mark the design changed, so leaving asks first; Yes saves to the
 // design's own file, without a dialog.
+void MainFrameTest::menusShowEveryKeyAndTheKeysWork() {
+  const struct {
+    QAction* FrameCommands::*command;
+    const char* shown;  // the item as the menu draws it: its text, a tab, its keys
+    std::vector<QKeySequence> keys;
+  } cases[] = {
+      {&FrameCommands::fileSave, "&Save\tCtrl+S", {QKeySequence("Ctrl+S")}},
+      {&FrameCommands::fileSaveAs,
+       "Save &As...\tCtrl+A; Ctrl+Shift+S",
+       {QKeySequence("Ctrl+A"), QKeySequence("Ctrl+Shift+S")}},
+      // Its keys are pressed where there is something to redo, in the undo test.
+      {&FrameCommands::editRedo, "&Redo\tCtrl+Shift+Z; Ctrl+Y", {}},
+      {&FrameCommands::appExit, "E&xit\tCtrl+Q", {QKeySequence("Ctrl+Q")}},
+  };
+  for (const auto& c : cases) {
+    ShellFixture shell;
+    shell.OpenDesign(Turns());
+    shell.frame.Commands().editMirrorTrack->trigger();
+    QVERIFY(shell.Activate());
+    QAction* command = shell.frame.Commands().*c.command;
+    KeysMenu* menu = nullptr;
+    for (QAction* title : shell.frame.menuBar()->actions())
+      if (title->menu()->actions().contains(command)) menu = qobject_cast<KeysMenu*>(title->menu());
+    QVERIFY2(menu, c.shown);
+    QStyleOptionMenuItem item;
+    menu->initStyleOption(&item, command);
+    QCOMPARE(item.text, QString::fromUtf8(c.shown));
+
+    for (const QKeySequence& key : c.keys) {
+      // Save As and the save questions are cancelled, so that only the keys are seen.
+      shell.fileDialogs.Answer(std::nullopt);
+      shell.messages.Answer(IDCANCEL);
+      QSignalSpy triggered(command, &QAction::triggered);
+      QTest::keySequence(&shell.frame, key);
+      QVERIFY2(triggered.size() == 1, qPrintable(key.toString()));
+    }
+  }
+}
+
 void MainFrameTest::asksToSaveChangesBeforeClosing() {
   const Bytes original = BuildDesignFile(Turns());
   const Bytes reversed = BuildDesignFile(Design({{kDown}, {kRightCurve}, {kLevel}}));
@@ -141,14 +185,35 @@ void MainFrameTest::saveWritesTheDesignToItsOwnFile() {
   shell.frame.Commands().editMirrorTrack->trigger();
   const QStringList mirrored = shell.Lines();
   QVERIFY(shell.Activate());
+  const std::string question = "Replace track.td4 with the changed design?";
 
+  // The first save over the opened file asks; No saves nothing and keeps the change.
+  shell.messages.Answer(IDNO);
+  QTest::keyClick(&shell.frame, Qt::Key_S, Qt::ControlModifier);
+  QCOMPARE(shell.messages.Texts(), std::vector<std::string>{question});
+  QCOMPARE(shell.messages.Shown().back().caption, "Tivora Track Decoder");
+  QCOMPARE(shell.messages.Shown().back().type, unsigned(MB_YESNO | MB_ICONQUESTION));
+  QCOMPARE(ReadFileBytes(path), BuildDesignFile(Turns()));
+  QVERIFY(shell.frame.GetDocument().IsModified());
+  QCOMPARE(shell.Lines(), mirrored);
+
+  shell.messages.Answer(IDYES);
   QTest::keyClick(&shell.frame, Qt::Key_S, Qt::ControlModifier);
 
+  QCOMPARE(shell.messages.Texts(), std::vector<std::string>({question, question}));
   QCOMPARE(shell.fileDialogs.Requests().size(), std::size_t(1));  // only the Open
   QVERIFY(!shell.frame.GetDocument().IsModified());
   ShellFixture reopened;
   reopened.Open(path);
   QCOMPARE(reopened.Lines(), mirrored);
+
+  // Later saves of the same document do not ask again.
+  const Bytes saved = ReadFileBytes(path);
+  shell.frame.Commands().editMirrorTrack->trigger();
+  QTest::keyClick(&shell.frame, Qt::Key_S, Qt::ControlModifier);
+  QCOMPARE(shell.messages.Shown().size(), std::size_t(2));
+  QVERIFY(ReadFileBytes(path) != saved);
+  QVERIFY(!shell.frame.GetDocument().IsModified());
 
   // With its file gone, Save asks where to save, as Save As does.
   std::filesystem::remove(path);
@@ -173,6 +238,7 @@ void MainFrameTest::captionMarksUnsavedChanges() {
     QCOMPARE(ShownCaption(shell.frame), marked);
     QVERIFY(shell.frame.isWindowModified());
 
+    shell.messages.Answer(IDYES);
     shell.frame.Commands().fileSave->trigger();
     QCOMPARE(ShownCaption(shell.frame), plain);
 

@@ -43,8 +43,9 @@ private:
   QString m_stillRootBecause;
 };
 
-// Leaving after Reverse Track, Yes to the save question: the design's file is
-// read-only or gone, so Save As asks where to save instead.
+// Leaving after Reverse Track, Yes to the save question, or File > Save: the
+// design's file is read-only (which is said first) or gone, so Save As asks
+// where to save instead.
 void SaveQuestionTest::yesOnAFileThatCannotTakeTheSaveOpensSaveAs() {
   const Bytes original = BuildDesignFile(Turns());
   const Bytes reversed = BuildDesignFile(Design({{kDown}, {kRightCurve}, {kLevel}}));
@@ -53,10 +54,13 @@ void SaveQuestionTest::yesOnAFileThatCannotTakeTheSaveOpensSaveAs() {
     const char* name;
     Trouble trouble;
     bool saveAsAnswered;  // false: the user cancels Save As
+    bool save;            // File > Save rather than leaving
   } cases[] = {
-      {"gone, saved elsewhere", Trouble::Gone, true},  // first: it needs no ordinary user
-      {"read-only, saved elsewhere", Trouble::ReadOnly, true},
-      {"read-only, Save As cancelled", Trouble::ReadOnly, false},
+      {"gone, saved elsewhere", Trouble::Gone, true, false},  // first: it needs no ordinary user
+      {"read-only, saved elsewhere", Trouble::ReadOnly, true, false},
+      {"read-only, Save As cancelled", Trouble::ReadOnly, false, false},
+      {"File > Save on a read-only file", Trouble::ReadOnly, true, true},
+      {"File > Save on a gone file", Trouble::Gone, true, true},
   };
   for (const auto& c : cases) {
     ShellFixture shell;
@@ -77,14 +81,17 @@ void SaveQuestionTest::yesOnAFileThatCannotTakeTheSaveOpensSaveAs() {
     shell.frame.show();
     shell.messages.Answer(IDYES);
 
-    shell.frame.Commands().appExit->trigger();
+    (c.save ? shell.frame.Commands().fileSave : shell.frame.Commands().appExit)->trigger();
 
-    QVERIFY2(shell.messages.Texts() == std::vector<std::string>{"Save changes to track.td4?"}, c.name);
+    std::vector<std::string> told;
+    if (!c.save) told.push_back("Save changes to track.td4?");
+    if (c.trouble == Trouble::ReadOnly) told.push_back("track.td4 is read-only.");
+    QVERIFY2(shell.messages.Texts() == told, c.name);
     QVERIFY2(shell.fileDialogs.Requests().size() == 2, c.name);
     const ScriptedFileDialogs::Shown& saveAs = shell.fileDialogs.Requests().back();
     QVERIFY2(saveAs.save, c.name);
     QCOMPARE(saveAs.request.initialName, QString::fromStdString(path));
-    QVERIFY2(shell.frame.isVisible() == !c.saveAsAnswered, c.name);
+    QVERIFY2(shell.frame.isVisible() == (c.save || !c.saveAsAnswered), c.name);
     QVERIFY2(shell.frame.GetDocument().IsModified() == !c.saveAsAnswered, c.name);
     if (c.trouble == Trouble::ReadOnly) QVERIFY2(ReadFileBytes(path) == original, c.name);
     QVERIFY2(std::filesystem::exists(elsewhere.toStdString()) == c.saveAsAnswered, c.name);

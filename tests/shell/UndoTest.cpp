@@ -107,6 +107,7 @@ void UndoTest::undoAndRedoPutBackEachCommandExactly() {
 
     // Undone, the design saves to the very bytes it was opened from.
     shell.Press(QKeySequence("Ctrl+Z"));
+    shell.messages.Answer(IDYES);
     shell.Press(QKeySequence("Ctrl+S"));
     QVERIFY2(ReadFileBytes(shell.path) == shell.original, c.undoText);
   }
@@ -119,6 +120,7 @@ void UndoTest::undoingBackToTheSavedStateClearsTheMark() {
   UndoFixture shell;
   const Snapshot opened = shell.Take();
   shell.frame.Commands().editMirrorTrack->trigger();
+  shell.messages.Answer(IDYES);
   shell.frame.Commands().fileSave->trigger();
   const Snapshot saved = shell.Take();
   QVERIFY(!saved.modified);
@@ -142,7 +144,8 @@ void UndoTest::undoingBackToTheSavedStateClearsTheMark() {
   QCOMPARE(shell.Caption(), kMarked);
   shell.messages.Answer(IDCANCEL);
   shell.frame.close();
-  QCOMPARE(shell.messages.Texts(), std::vector<std::string>({"Save changes to track.td4?"}));
+  QCOMPARE(shell.messages.Texts(),
+           std::vector<std::string>({"Replace track.td4 with the changed design?", "Save changes to track.td4?"}));
   QVERIFY(shell.frame.isVisible());
 
   shell.Stack().redo();

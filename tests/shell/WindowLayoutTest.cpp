@@ -29,6 +29,7 @@ private slots:
   void remembersTheLayoutOfTheLastRun();
   void fitsTheFirstStartAndALayoutThatNoLongerFits();
   void fitsAWindowIntoAnArea();
+  void firstWindowTakesTwoThirdsOfTheFreeArea();
 };
 
 void WindowLayoutTest::remembersTheLayoutOfTheLastRun() {
@@ -70,8 +71,12 @@ void WindowLayoutTest::fitsTheFirstStartAndALayoutThatNoLongerFits() {
   first.TurnWarningOff();
   first.Start();
   QVERIFY(FitsOnScreen(first.Frame()));
-  QVERIFY(first.Frame().width() <= CMainFrame::kStartSize.width());
-  QVERIFY(first.Frame().height() <= CMainFrame::kStartSize.height());
+  // Two thirds of the free area each way (the offscreen screen's 800 x 600
+  // gives 533 x 400), in its middle but for the room the frame takes.
+  const QRect area = AvailableArea(first.Frame());
+  const QRect window = first.Frame().geometry();
+  QCOMPARE(window.size(), QSize(area.width() * 2 / 3, area.height() * 2 / 3).expandedTo(first.Frame().minimumSize()));
+  QVERIFY((window.center() - area.center()).manhattanLength() < 40);
 
   for (const QRect& kept : {QRect(-300, -200, 1500, 1300), QRect(2000, 1500, 500, 450)}) {
     AppFixture program;
@@ -99,6 +104,20 @@ void WindowLayoutTest::fitsAWindowIntoAnArea() {
       {"area smaller than the minimum", {100, 100, 600, 600}, {0, 0, 200, 200}, {4, 20, 320, 400}},
   };
   for (const auto& c : cases) QVERIFY2(FitWindowInto(c.window, minimum, c.area, frame) == c.fitted, c.name);
+}
+
+void WindowLayoutTest::firstWindowTakesTwoThirdsOfTheFreeArea() {
+  const struct {
+    const char* name;
+    QRect area;
+    QRect window;
+  } cases[] = {
+      {"small screen", {0, 0, 800, 600}, {133, 100, 533, 400}},
+      {"laptop screen", {0, 0, 1280, 800}, {213, 133, 853, 533}},
+      {"large screen", {0, 0, 2560, 1440}, {426, 240, 1707, 960}},
+      {"below a top panel, right of a dock", {64, 32, 1216, 768}, {266, 160, 811, 512}},
+  };
+  for (const auto& c : cases) QVERIFY2(FirstWindowRect(c.area) == c.window, c.name);
 }
 
 QTEST_MAIN(WindowLayoutTest)
