@@ -1,6 +1,7 @@
 #include "catalog/DesignSummary.h"
 
 #include <algorithm>
+#include <functional>
 #include <new>
 #include <span>
 
@@ -54,6 +55,35 @@ void SummariseLoaded(CDecoderDoc& doc, DesignSummary& summary) {
   summary.track = IdentifyTrack(doc);
 }
 
+// What loading a design file told: nothing when it loaded, else the message
+// that tells why not; thrown when the load ended in a failure report.
+struct LoadOutcome {
+  std::string message;
+  bool thrown = false;
+};
+
+// Reads and loads the design at path through the program's own load path,
+// answering Yes to every question, hands the loaded design to use, and sets
+// size to the file's length.
+LoadOutcome LoadDesign(const std::string& path, std::uint64_t& size, const std::function<void(CDecoderDoc&)>& use) {
+  CDecoderDoc doc;
+  NoHost host;
+  CSingleDocTemplate loader(doc, host);
+  try {
+    const FilePrefix file = ReadFilePrefix(path, doc.MaxLoadLength());
+    size = file.length;
+    const Outcome outcome = loader.Load(file.bytes, file.length, path, AnswerYes);
+    if (!outcome.IsDone()) return {outcome.message.text};
+    if (doc.IsEmpty()) return {kEmptyDesignMessage};
+    use(doc);
+    return {};
+  } catch (const CException& failure) {
+    return {FailureReportText(failure), true};
+  } catch (const std::bad_alloc&) {
+    return {FailureReportText(CMemoryException()), true};
+  }
+}
+
 }  // namespace
 
 DesignSummary UnreadableDesign(const std::string& path, std::string message) {
@@ -64,25 +94,15 @@ DesignSummary UnreadableDesign(const std::string& path, std::string message) {
 }
 
 DesignSummary SummariseDesign(const std::string& path) {
-  CDecoderDoc doc;
-  NoHost host;
-  CSingleDocTemplate loader(doc, host);
   DesignSummary summary;
   summary.path = path;
-  try {
-    const FilePrefix file = ReadFilePrefix(path, doc.MaxLoadLength());
-    summary.size = file.length;
-    const Outcome outcome = loader.Load(file.bytes, file.length, path, AnswerYes);
-    if (!outcome.IsDone())
-      summary.message = outcome.message.text;
-    else if (doc.IsEmpty())
-      summary.message = kEmptyDesignMessage;
-    else
-      SummariseLoaded(doc, summary);
-  } catch (const CException& failure) {
-    return UnreadableDesign(path, FailureReportText(failure));
-  } catch (const std::bad_alloc&) {
-    return UnreadableDesign(path, FailureReportText(CMemoryException()));
-  }
+  LoadOutcome outcome = LoadDesign(path, summary.size, [&](CDecoderDoc& doc) { SummariseLoaded(doc, summary); });
+  if (outcome.thrown) return UnreadableDesign(path, std::move(outcome.message));
+  summary.message = std::move(outcome.message);
   return summary;
+}
+
+void WithLoadedDesign(const std::string& path, const std::function<void(CDecoderDoc&)>& use) {
+  std::uint64_t size = 0;
+  LoadDesign(path, size, use);
 }

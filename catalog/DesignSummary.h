@@ -1,12 +1,15 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
 #include "catalog/TrackIdentity.h"
 #include "listing/ElevationFit.h"
 #include "listing/ListingHeader.h"
+
+class CDecoderDoc;
 
 // How the file's trailer matched its body's checksum.
 enum class ChecksumState { Normal, Alternative, Wrong };
@@ -54,6 +57,10 @@ struct DesignSummary {
 // path, answering every question Yes; shows nothing, so that many threads can
 // summarise at once.
 DesignSummary SummariseDesign(const std::string& path);
+
+// Lends the design at path, loaded as SummariseDesign loads it, to use; use
+// is not called where it does not load.
+void WithLoadedDesign(const std::string& path, const std::function<void(CDecoderDoc&)>& use);
 
 // A file that never got as far as loading: message tells why.
 DesignSummary UnreadableDesign(const std::string& path, std::string message);

@@ -10,7 +10,7 @@ namespace {
 
 const char* const kHeadings[] = {"File",      "Edition", "Checksum",       "Segments",   "Lowest",  "Highest", "Fits",
                                  "Ride type", "Vehicle", "Operating mode", "Chain lift", "Reverse", "Message",
-                                 "Same track"};
+                                 "Same track", "Profile"};
 static_assert(std::size(kHeadings) == DesignTableModel::ColumnCount);
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
@@ -47,8 +47,15 @@ bool ByPath(const ScannedDesign& design, const std::string& path) { return desig
 
 }  // namespace
 
-DesignTableModel::DesignTableModel(QObject* parent) : QAbstractTableModel(parent) {
+DesignTableModel::DesignTableModel(QObject* parent)
+    : QAbstractTableModel(parent), m_pProfiles(new ProfileThumbnails(this)) {
   for (std::size_t state = 0; state < kDesignStates; ++state) m_stateIcons[state] = StateIcon(DesignState(state));
+  connect(m_pProfiles, &ProfileThumbnails::ready, this, [this](const std::string& path) {
+    const auto place = Find(path);
+    if (place == m_rows.end() || place->summary.path != path) return;
+    const int row = int(place - m_rows.begin());
+    emit dataChanged(index(row, 0), index(row, ColumnCount - 1), {Qt::DecorationRole});
+  });
 }
 
 int DesignTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(m_rows.size()); }
@@ -57,7 +64,8 @@ int DesignTableModel::columnCount(const QModelIndex& parent) const { return pare
 
 QVariant DesignTableModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
-  const DesignSummary& summary = m_rows[std::size_t(index.row())].summary;
+  const ScannedDesign& design = m_rows[std::size_t(index.row())];
+  const DesignSummary& summary = design.summary;
   switch (role) {
     case Qt::DisplayRole:
       return Text(summary, index.column());
@@ -65,6 +73,7 @@ QVariant DesignTableModel::data(const QModelIndex& index, int role) const {
       return SortKey(summary, index.column());
     case Qt::DecorationRole:
       if (index.column() == FileName) return m_stateIcons[std::size_t(StateOf(summary))];
+      if (index.column() == Profile && summary.loaded) return m_pProfiles->Find(summary.path, design.stamp);
       return {};
     case Qt::ToolTipRole:
     case Qt::AccessibleDescriptionRole:  // what a screen reader tells of the cell after its text

@@ -10,6 +10,7 @@
 #include "catalog/SameTrack.h"
 
 #include "shell/designs/DesignState.h"
+#include "shell/designs/ProfileThumbnails.h"
 #include "shell/designs/ScannedDesign.h"
 
 // The designs of the Designs panel, one row each, kept in path order; a proxy
@@ -36,6 +37,7 @@ public:
     Reverse,
     Message,
     SameTrack,
+    Profile,
     ColumnCount
   };
   static constexpr int kSortRole = Qt::UserRole;
@@ -72,6 +74,8 @@ public:
   // What the rows were made from, for finding what changed in the folder.
   KnownDesigns Known() const;
   const Counts& RowCounts() const { return m_counts; }
+  // The pictures of the Profile column, made as rows are shown.
+  const ProfileThumbnails& Profiles() const { return *m_pProfiles; }
 
 signals:
   void countsChanged();
@@ -88,6 +92,7 @@ private:
 
   std::vector<ScannedDesign> m_rows;
   Counts m_counts;
+  ProfileThumbnails* m_pProfiles;
   SameTrackFinder m_sameTrack;
   // For each track key, how many rows have it.
   std::unordered_map<std::string, int> m_trackRows;

@@ -5,6 +5,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
+#include <QToolButton>
 #include <QLocale>
 #include <QMainWindow>
 #include <QMenu>
@@ -20,6 +22,7 @@
 #include "shell/designs/DesignSortProxy.h"
 #include "shell/designs/DesignTableModel.h"
 #include "shell/designs/FolderScan.h"
+#include "shell/designs/ProfileGridDelegate.h"
 #include "shell/designs/RefusalDelegate.h"
 #include "shell/window/FocusFrame.h"
 
@@ -52,6 +55,8 @@ DesignsPanel::DesignsPanel(QStatusBar& statusBar, QWidget* parent)
       m_pModel(new DesignTableModel(this)),
       m_pProxy(new DesignSortProxy(this)),
       m_pTable(new QTableView),
+      m_pGrid(new QListView),
+      m_pGridView(new QAction(QStringLiteral("Grid"), this)),
       m_pFilter(new QLineEdit),
       m_pOnlySharedTracks(new QAction(QStringLiteral("only designs that share their track"), this)),
       m_pCounts(new QLabel),
@@ -77,7 +82,6 @@ DesignsPanel::DesignsPanel(QStatusBar& statusBar, QWidget* parent)
   m_pTable->verticalHeader()->hide();
   // Rows of one height spare the view from measuring each of a folder's many rows.
   m_pTable->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  m_pTable->verticalHeader()->setDefaultSectionSize(m_pTable->fontMetrics().height() + 6);
   m_pTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
   // Measuring a column's widest text is costly: a few rows tell enough.
   m_pTable->horizontalHeader()->setResizeContentsPrecision(kMeasuredRows);
@@ -91,9 +95,28 @@ DesignsPanel::DesignsPanel(QStatusBar& statusBar, QWidget* parent)
   for (const DesignTableModel::Column column : kFirstColumns)
     firstColumns << m_pModel->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
   m_pColumns->SetShown(firstColumns);
-  connect(m_pTable, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
-    const QString path = QFile::decodeName(m_pModel->PathAt(m_pProxy->mapToSource(index).row()).c_str());
-    emit designChosen(path);
+  connect(m_pTable, &QAbstractItemView::activated, this, &DesignsPanel::ChooseDesign);
+  connect(m_pTable->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int section) {
+    if (section == DesignTableModel::Profile) FitRowHeight();
+  });
+  FitRowHeight();
+
+  m_pGrid->setModel(m_pProxy);
+  m_pGrid->setModelColumn(DesignTableModel::FileName);
+  m_pGrid->setViewMode(QListView::IconMode);
+  m_pGrid->setMovement(QListView::Static);
+  m_pGrid->setResizeMode(QListView::Adjust);
+  m_pGrid->setUniformItemSizes(true);
+  m_pGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+  m_pGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  m_pGrid->setItemDelegate(new ProfileGridDelegate(m_pGrid));
+  connect(m_pGrid, &QAbstractItemView::activated, this, &DesignsPanel::ChooseDesign);
+  m_pGrid->hide();
+  m_pGridView->setCheckable(true);
+  m_pGridView->setToolTip(QStringLiteral("Show the designs as a grid of profiles"));
+  connect(m_pGridView, &QAction::toggled, this, [this](bool grid) {
+    m_pTable->setVisible(!grid);
+    m_pGrid->setVisible(grid);
   });
 
   m_pFilter->setPlaceholderText(QStringLiteral("Filter"));
@@ -117,8 +140,16 @@ DesignsPanel::DesignsPanel(QStatusBar& statusBar, QWidget* parent)
   auto* contents = new QWidget;
   auto* layout = new QVBoxLayout(contents);
   layout->setContentsMargins(2, 2, 2, 2);
-  layout->addWidget(m_pFilter);
+  auto* filterLine = new QHBoxLayout;
+  filterLine->addWidget(m_pFilter, 1);
+  auto* gridButton = new QToolButton;
+  gridButton->setDefaultAction(m_pGridView);
+  // Tab goes from the filter to the rows, as before there was a grid.
+  gridButton->setFocusPolicy(Qt::NoFocus);
+  filterLine->addWidget(gridButton);
+  layout->addLayout(filterLine);
   layout->addWidget(m_pTable);
+  layout->addWidget(m_pGrid);
   auto* countsLine = new QHBoxLayout;
   countsLine->addWidget(m_pCounts, 1);
   countsLine->addWidget(m_pScanOutcome);
@@ -216,6 +247,17 @@ void DesignsPanel::ShowProgress(qsizetype done) {
   m_pProgress->setText(QStringLiteral("Scanning... %1 of %2").arg(done).arg(m_nScanTotal));
   m_pProgress->show();
   m_pCancel->show();
+}
+
+void DesignsPanel::ChooseDesign(const QModelIndex& shown) {
+  emit designChosen(QFile::decodeName(m_pModel->PathAt(m_pProxy->mapToSource(shown).row()).c_str()));
+}
+
+void DesignsPanel::FitRowHeight() {
+  const int text = m_pTable->fontMetrics().height() + 6;
+  const bool profiles = !m_pTable->horizontalHeader()->isSectionHidden(DesignTableModel::Profile);
+  m_pTable->verticalHeader()->setDefaultSectionSize(
+      profiles ? std::max(text, ProfileThumbnails::kWidth * 3 / 4 + 4) : text);
 }
 
 void DesignsPanel::ShowCounts() {

@@ -14,6 +14,7 @@ class FolderScan;
 class QAction;
 class QLabel;
 class QLineEdit;
+class QListView;
 class QPushButton;
 class QStatusBar;
 class QTableView;
@@ -44,6 +45,10 @@ public:
   DesignTableModel& Model() const { return *m_pModel; }
   DesignSortProxy& Proxy() const { return *m_pProxy; }
   QTableView& Table() const { return *m_pTable; }
+  // The same rows as a grid of profiles with their names.
+  QListView& Grid() const { return *m_pGrid; }
+  // Checked, the grid shows in the table's place.
+  QAction& GridView() const { return *m_pGridView; }
   QLineEdit& FilterField() const { return *m_pFilter; }
   // The filter field's menu entry that keeps only the designs whose track another row has.
   QAction& OnlySharedTracks() const { return *m_pOnlySharedTracks; }
@@ -74,12 +79,17 @@ private:
   void WatchSome();
   void ShowProgress(qsizetype done);
   void ShowCounts();
+  void ChooseDesign(const QModelIndex& shown);
+  // Rows as high as a profile while the Profile column shows.
+  void FitRowHeight();
   void ShowFilterMenu(const QPoint& at);
 
   QString m_strFolder;
   DesignTableModel* m_pModel;
   DesignSortProxy* m_pProxy;
   QTableView* m_pTable;
+  QListView* m_pGrid;
+  QAction* m_pGridView;
   QLineEdit* m_pFilter;
   QAction* m_pOnlySharedTracks;
   ColumnChooser* m_pColumns = nullptr;

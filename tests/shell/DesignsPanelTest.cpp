@@ -2,6 +2,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QLocale>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -101,6 +102,7 @@ private slots:
   void sortsEmptyCellsLastBothWays();
   void remembersTheColumnsChosen();
   void namesTheFirstDesignOfTheSameTrack();
+  void paintsProfilesOfTheRowsOnScreenOnly();
 };
 
 void DesignsPanelTest::showsTheSummaryOfEveryDesign() {
@@ -456,6 +458,37 @@ void DesignsPanelTest::namesTheFirstDesignOfTheSameTrack() {
   QCOMPARE(panel.Counts().text(), "5 designs · 4 fit · 1 refused · 3 shown");
   panel.OnlySharedTracks().trigger();
   QCOMPARE(panel.Proxy().rowCount(), 5);
+}
+
+void DesignsPanelTest::paintsProfilesOfTheRowsOnScreenOnly() {
+  ShellFixture shell;
+  DesignFolder designs;
+  constexpr int kDesigns = 400;
+  for (int i = 0; i < kDesigns; ++i) designs.Write(Steep(), "steep" + std::to_string(1000 + i) + ".td4");
+  QVERIFY(shell.Activate());
+  DesignsPanel& panel = shell.frame.GetDesignsPanel();
+  OpenAndWait(panel, designs.Path(), kDesigns);
+  for (QAction* entry : panel.Columns().actions())
+    if (entry->text() == "Profile") entry->trigger();
+  QTableView& table = panel.Table();
+  const auto profileShown = [&](int row) {
+    return !panel.Proxy().index(row, DesignTableModel::Profile).data(Qt::DecorationRole).value<QImage>().isNull();
+  };
+  QTRY_VERIFY(profileShown(0));
+  const int onScreen = table.rowAt(table.viewport()->height() - 1) + 1;
+  QVERIFY(onScreen > 0 && onScreen < kDesigns / 4);
+  // The rows on screen, and the few the view measures for its columns' widths.
+  QVERIFY2(panel.Model().Profiles().Started() <= onScreen + 24, qPrintable(QString::number(onScreen)));
+  table.scrollToBottom();
+  QTRY_VERIFY(profileShown(kDesigns - 1));
+  QVERIFY(panel.Model().Profiles().Started() <= 2 * (onScreen + 24));
+
+  panel.GridView().trigger();
+  QVERIFY(panel.Grid().isVisible());
+  QVERIFY(!table.isVisible());
+  QCOMPARE(panel.Grid().model()->rowCount(), kDesigns);
+  QVERIFY(panel.Grid().visualRect(panel.Grid().model()->index(0, DesignTableModel::FileName)).height() >=
+          ProfileThumbnails::kWidth * 3 / 4);
 }
 
 QTEST_MAIN(DesignsPanelTest)
