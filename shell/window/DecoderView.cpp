@@ -11,6 +11,7 @@
 #include "listing/ElevationFit.h"
 #include "shell/dialogs/DialogUnits.h"
 #include "shell/dialogs/ElevationDlg.h"
+#include "shell/window/ElidedLabel.h"
 #include "shell/window/FitText.h"
 #include "shell/window/ListingWords.h"
 #include "shell/window/SegmentListBox.h"
@@ -35,7 +36,7 @@ CDecoderView::CDecoderView(CDecoderDoc& document, QUndoStack& undoStack, QWidget
   m_wndVehicleType = AddField("Vehicle Type:", 1);
   m_wndOperatingMode = AddField("Operating Mode:", 2);
   m_wndFileFormat = AddField("File Format:", 3);
-  // Names of any length must not widen the window; they are cut at its edge.
+  // Names of any length must not widen the window; they end in "…" at its edge.
   for (QLabel* name : {m_wndRideType, m_wndVehicleType, m_wndOperatingMode})
     name->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   // The edition's field keeps its size however wide the window.
@@ -75,10 +76,10 @@ QLabel* CDecoderView::MakeStatic(const char* text) {
   return label;
 }
 
-QLabel* CDecoderView::AddField(const char* caption, int row) {
+ElidedLabel* CDecoderView::AddField(const char* caption, int row) {
   QLabel* name = MakeStatic(caption);
   m_pFields->addWidget(name, row, 0, Qt::AlignLeft | Qt::AlignTop);
-  QLabel* field = MakeStatic("");
+  auto* field = new ElidedLabel(this);
   // A screen reader reads the value as labelled by its caption.
   name->setBuddy(field);
   m_pFields->addWidget(field, row, 1);

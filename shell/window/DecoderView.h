@@ -5,6 +5,7 @@
 
 #include "listing/ListTrack.h"
 #include "shell/platform/FileLauncher.h"
+#include "shell/window/ElidedLabel.h"
 #include "trackfile/TrackCommands.h"
 
 class CDecoderDoc;
@@ -60,12 +61,12 @@ public:
   void OnUpdateFileSaveAs(QAction& command) const;
   void OnUpdateTrackCommand(QAction& command) const;
 
-  QLabel* m_wndFileFormat;
+  ElidedLabel* m_wndFileFormat;
   QLabel* m_wndSegmentCount;
   SegmentListBox* m_wndSegmentList;
-  QLabel* m_wndOperatingMode;
-  QLabel* m_wndVehicleType;
-  QLabel* m_wndRideType;
+  ElidedLabel* m_wndOperatingMode;
+  ElidedLabel* m_wndVehicleType;
+  ElidedLabel* m_wndRideType;
   int m_nStartElevation = 1;
   int m_nMinListedLines = kMinListedLines;
 
@@ -91,7 +92,7 @@ private:
   void SyncModifiedFlag();
   QLabel* MakeStatic(const char* text);
   // A caption and the field at its right, in the given row of the fields.
-  QLabel* AddField(const char* caption, int row);
+  ElidedLabel* AddField(const char* caption, int row);
   void SpaceForFont();
 
   void ResetList() override;

@@ -1,5 +1,7 @@
+#include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QToolTip>
 
 #include "shell/dialogs/DialogUnits.h"
 #include "shell/window/ProfileStrip.h"
@@ -36,6 +38,7 @@ private slots:
   void openingARefusedFileAgainAsksAgain();
   void stretchesListAndNameFieldsWithTheWindow();
   void followsAFontChange();
+  void endsCutNamesWithAnEllipsis();
   void mirrorAndReverseRelistKeepingTheSelectedLine();
   void reverseAsksAboutOpenCircuitsAndRefusesChainLifts();
   void copiesTheSelectedLineExactly();
@@ -212,15 +215,66 @@ void DecoderViewTest::followsAFontChange() {
   QCOMPARE(view.width() - (view.m_wndRideType->geometry().right() + 1), 4);
 }
 
+void DecoderViewTest::endsCutNamesWithAnEllipsis() {
+  ShellFixture shell;
+  constexpr std::uint8_t kSuspendedSingleRail = 7;
+  shell.OpenDesign(Design({{kLevel}}, kSuspendedSingleRail));
+  shell.frame.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&shell.frame));
+  CDecoderView& view = shell.View();
+  ElidedLabel& name = *view.m_wndRideType;
+  const QString full = "Suspended Single-Rail Roller Coaster";
+  const QFont desktopFont = view.font();
+  const struct {
+    const char* name;
+    int windowWidth;
+    double fontScale;
+    bool cut;
+  } cases[] = {
+      {"room for the name", 500, 1, false},
+      {"narrowest window", 320, 1, true},
+      {"twice the font at the same width", 500, 2, true},
+      {"back to the desktop font", 500, 1, false},
+  };
+  for (const auto& c : cases) {
+    QFont font = desktopFont;
+    font.setPointSizeF(font.pointSizeF() * c.fontScale);
+    view.setFont(font);
+    shell.frame.resize(c.windowWidth, 650);
+    QTRY_COMPARE(shell.frame.width(), c.windowWidth);
+    QCoreApplication::processEvents();
+
+    const QString shown = name.ShownText();
+    QVERIFY2(shown.endsWith(u'…') == c.cut, qPrintable(QStringLiteral("%1: %2").arg(c.name, shown)));
+    QVERIFY2(full.startsWith(c.cut ? shown.chopped(1) : shown), qPrintable(shown));
+    QVERIFY2(name.fontMetrics().horizontalAdvance(shown) <= name.contentsRect().width(), c.name);
+    // What is painted is the shown text, as a plain label would paint it.
+    QLabel plain(shown);
+    plain.setFont(name.font());
+    plain.resize(name.size());
+    const auto pixels = [](QWidget& label) { return label.grab().toImage().convertToFormat(QImage::Format_RGB32); };
+    QVERIFY2(pixels(name) == pixels(plain), c.name);
+    // The whole name stays what the label holds, what a reader reads, and the tooltip while it is cut.
+    QCOMPARE(name.text(), full);
+    QCOMPARE(QAccessible::queryAccessibleInterface(&name)->text(QAccessible::Name), full);
+    QHelpEvent hover(QEvent::ToolTip, QPoint(1, 1), name.mapToGlobal(QPoint(1, 1)));
+    QApplication::sendEvent(&name, &hover);
+    QVERIFY2(hover.isAccepted() == c.cut, c.name);
+    if (c.cut) QCOMPARE(QToolTip::text(), full);
+  }
+}
+
 void DecoderViewTest::mirrorAndReverseRelistKeepingTheSelectedLine() {
   const struct {
     const char* name;
     QAction* FrameCommands::*command;
     QStringList lines;
   } cases[] = {
-      {"mirror", &FrameCommands::editMirrorTrack,
+      {"mirror",
+       &FrameCommands::editMirrorTrack,
        {"1\t\tLevel (1)", "2\t\tRight-hand curve (1)", "3\t\tLeft-hand curve (1)"}},
-      {"reverse", &FrameCommands::editReverseTrack,
+      {"reverse",
+       &FrameCommands::editReverseTrack,
        {"1\t\tLeft-hand curve (1)", "2\t\tRight-hand curve (1)", "3\t\tLevel (1)"}},
   };
   for (const auto& c : cases) {
@@ -259,14 +313,30 @@ void DecoderViewTest::reverseAsksAboutOpenCircuitsAndRefusesChainLifts() {
       // Each piece runs the other way, last first.
       {"circuit", circuit, {}, {}, {"1\t\tUp (1-2)", "2\t\tRight-hand curve (2)", "3\t\tLevel (2)"}, true},
       // The Begin station, now an End station, is brought back to the front.
-      {"shuttle, Yes", shuttle, {IDYES}, {question},
-       {"1\t\tEnd station (1)", "2\t\tRight-hand curve (1)", "3\t\tLevel (1)"}, true},
-      {"shuttle, No", shuttle, {IDNO}, {question},
-       {"1\t\tBegin station (1)", "2\t\tLevel (1)", "3\t\tLeft-hand curve (1)"}, false},
-      {"chain lift", chainLift, {}, {refusal},
-       {"1\t\tLevel (1)", "2\t\tUp [chain lift] (1-2)", "3\t\tUp to level (2)"}, false},
-      {"shuttle with chain lift, Yes", chainShuttle, {IDYES}, {question, refusal},
-       {"1\t\tBegin station (1)", "2\t\tUp [chain lift] (1-2)", "3\t\tUp to level (2)"}, false},
+      {"shuttle, Yes",
+       shuttle,
+       {IDYES},
+       {question},
+       {"1\t\tEnd station (1)", "2\t\tRight-hand curve (1)", "3\t\tLevel (1)"},
+       true},
+      {"shuttle, No",
+       shuttle,
+       {IDNO},
+       {question},
+       {"1\t\tBegin station (1)", "2\t\tLevel (1)", "3\t\tLeft-hand curve (1)"},
+       false},
+      {"chain lift",
+       chainLift,
+       {},
+       {refusal},
+       {"1\t\tLevel (1)", "2\t\tUp [chain lift] (1-2)", "3\t\tUp to level (2)"},
+       false},
+      {"shuttle with chain lift, Yes",
+       chainShuttle,
+       {IDYES},
+       {question, refusal},
+       {"1\t\tBegin station (1)", "2\t\tUp [chain lift] (1-2)", "3\t\tUp to level (2)"},
+       false},
   };
   for (const Case& c : cases) {
     ShellFixture shell;
@@ -308,7 +378,8 @@ void DecoderViewTest::linesUpColumnsAtTheTabStops() {
   };
   for (const Case& c : cases) {
     std::vector<int> starts;
-    for (const TabStopDelegate::Field& field : shell.List().Columns().LayOut(c.line, metrics)) starts.push_back(field.x);
+    for (const TabStopDelegate::Field& field : shell.List().Columns().LayOut(c.line, metrics))
+      starts.push_back(field.x);
     QVERIFY2(starts == c.fieldStarts, c.line);
   }
 }

@@ -71,8 +71,9 @@ struct ShellFixture {
   QStringList Texts() {
     CDecoderView& view = View();
     QStringList texts;
-    for (QLabel* label : {view.m_wndRideType, view.m_wndVehicleType, view.m_wndOperatingMode, view.m_wndSegmentCount,
-                          view.m_wndFileFormat})
+    for (QLabel* label :
+         std::initializer_list<QLabel*>{view.m_wndRideType, view.m_wndVehicleType, view.m_wndOperatingMode,
+                                        view.m_wndSegmentCount, view.m_wndFileFormat})
       texts << label->text();
     return texts;
   }
