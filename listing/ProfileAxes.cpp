@@ -6,10 +6,10 @@
 
 namespace {
 
-// The elevation labels placed so far, left of the plot, each kElevationLabelSpacing clear of the others.
+// The elevation labels placed so far, left of the plot, each spacing clear of the others.
 class LabelColumn {
 public:
-  LabelColumn(double top, double bottom) : m_top(top), m_bottom(bottom) {}
+  LabelColumn(double top, double bottom, double spacing) : m_top(top), m_bottom(bottom), m_spacing(spacing) {}
 
   // Places the label of elevation at y when it is clear there.
   std::optional<double> PlaceAt(std::int32_t elevation, double y) {
@@ -22,7 +22,7 @@ public:
   std::optional<double> PlaceNear(std::int32_t elevation, double y) {
     std::vector<double> candidates = {y};
     for (const Placed& other : m_placed)
-      candidates.insert(candidates.end(), {other.y - kElevationLabelSpacing, other.y + kElevationLabelSpacing});
+      candidates.insert(candidates.end(), {other.y - m_spacing, other.y + m_spacing});
     std::stable_sort(candidates.begin(), candidates.end(),
                      [y](double a, double b) { return std::abs(a - y) < std::abs(b - y); });
     for (const double candidate : candidates)
@@ -40,12 +40,12 @@ private:
   bool IsClear(std::int32_t elevation, double y) const {
     if (y < m_top || y > m_bottom) return false;
     return std::all_of(m_placed.begin(), m_placed.end(), [&](const Placed& other) {
-      const bool clear = std::abs(other.y - y) >= kElevationLabelSpacing - 1e-9;
+      const bool clear = std::abs(other.y - y) >= m_spacing - 1e-9;
       return clear && (other.elevation > elevation) == (other.y < y);
     });
   }
 
-  double m_top, m_bottom;
+  double m_top, m_bottom, m_spacing;
   std::vector<Placed> m_placed;
 };
 
@@ -58,7 +58,8 @@ long long RoundStep(double least) {
 }
 
 std::vector<ElevationMark> MarkElevations(const ProfileLayout& layout, const ProfileExtent& extent) {
-  LabelColumn column(layout.top, layout.top + layout.height);
+  const double spacing = kElevationLabelSpacing * layout.textScale;
+  LabelColumn column(layout.top, layout.top + layout.height, spacing);
   std::vector<ElevationMark> marks;
   const auto isMarked = [&marks](long long elevation) {
     return std::any_of(marks.begin(), marks.end(),
@@ -74,7 +75,7 @@ std::vector<ElevationMark> MarkElevations(const ProfileLayout& layout, const Pro
   // Round elevations about two labels apart, from the bottom of the plot to its top.
   const double bottom = layout.ElevationAt(layout.top + layout.height);
   const double top = layout.ElevationAt(layout.top);
-  const long long step = RoundStep(2 * kElevationLabelSpacing * (top - bottom) / layout.height);
+  const long long step = RoundStep(2 * spacing * (top - bottom) / layout.height);
   for (long long elevation = (static_cast<long long>(std::floor(bottom / double(step))) + 1) * step;
        double(elevation) < top; elevation += step) {
     if (isMarked(elevation)) continue;
@@ -87,13 +88,14 @@ std::vector<ElevationMark> MarkElevations(const ProfileLayout& layout, const Pro
 std::vector<long long> NumberSegments(const ProfileLayout& layout, const scene::ITextMeasure& measure) {
   const long long count = layout.segmentCount;
   if (count <= 0) return {};
-  const auto width = [&measure](long long number) { return measure.Width(std::to_string(number), kAxisLabelSize); };
+  const auto width = [&](long long number) { return measure.Width(std::to_string(number), layout.AxisLabelSize()); };
+  const double gap = kSegmentNumberGap * layout.textScale;
   const auto clear = [&](long long left, long long right) {
-    return layout.NumberX(right) - layout.NumberX(left) >= (width(left) + width(right)) / 2 + kSegmentNumberGap;
+    return layout.NumberX(right) - layout.NumberX(left) >= (width(left) + width(right)) / 2 + gap;
   };
   const double segmentWidth = layout.width / double(count);
   // No smaller step can keep even the narrowest labels apart.
-  for (long long step = RoundStep((width(1) + kSegmentNumberGap) / segmentWidth);; step = RoundStep(double(step) + 1)) {
+  for (long long step = RoundStep((width(1) + gap) / segmentWidth);; step = RoundStep(double(step) + 1)) {
     std::vector<long long> numbers = {1};
     bool apart = true;
     for (long long number = std::max(step, 2LL); number < count && apart; number += step) {

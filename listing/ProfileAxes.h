@@ -2,9 +2,9 @@
 
 #include "listing/ProfileLayout.h"
 
-// How far apart the middles of two elevation labels must be.
+// How far apart the middles of two elevation labels must be, and the least
+// room between two segment numbers, in picture files; both grow with the labels.
 inline constexpr double kElevationLabelSpacing = 15;
-// The least room between two segment numbers.
 inline constexpr double kSegmentNumberGap = 20;
 
 // The smallest of 1, 2 and 5 times a power of ten that is at least least.

@@ -70,17 +70,18 @@ ProfileLayout Spanning(const ProfileExtent& extent, double pictureWidth, double 
 
 }  // namespace
 
+double TextScaleForFont(double legendPixelSize) { return legendPixelSize / kLegendLabelSize; }
+
 ProfileLayout LayOutProfile(const ProfileExtent& extent, double pictureWidth, double pictureHeight,
-                            const scene::ITextMeasure& measure) {
+                            const scene::ITextMeasure& measure, double textScale) {
   ProfileLayout layout = Spanning(extent, pictureWidth, pictureHeight);
-  layout.top = kTopMargin;
-  layout.height = std::max(1.0, pictureHeight - kTopMargin - kBottomMargin);
+  layout.textScale = textScale;
+  layout.top = kTopMargin * textScale;
+  layout.height = std::max(1.0, pictureHeight - (kTopMargin + kBottomMargin) * textScale);
   layout.padding = std::min(kPlotPadding, layout.height / 4);
   layout.elevationMarks = MarkElevations(layout, extent);
 
-  const auto labelWidth = [&measure](long long number) {
-    return measure.Width(std::to_string(number), kAxisLabelSize);
-  };
+  const auto labelWidth = [&](long long number) { return measure.Width(std::to_string(number), layout.AxisLabelSize()); };
   double widestElevation = 0;
   for (const ElevationMark& mark : layout.elevationMarks)
     if (mark.labelY) widestElevation = std::max(widestElevation, labelWidth(mark.elevation));
@@ -88,8 +89,8 @@ ProfileLayout LayOutProfile(const ProfileExtent& extent, double pictureWidth, do
   const bool numbered = layout.segmentCount > 0;
   const double firstHalf = numbered ? labelWidth(1) / 2 : 0;
   const double lastHalf = numbered ? labelWidth(layout.segmentCount) / 2 : 0;
-  layout.left = kEdgeGap + std::max(widestElevation + kLabelGap, firstHalf);
-  const double right = kEdgeGap + std::max(kLabelGap, lastHalf);
+  layout.left = kEdgeGap + std::max(widestElevation + layout.LabelGap(), firstHalf);
+  const double right = kEdgeGap + std::max(layout.LabelGap(), lastHalf);
   layout.width = std::max(1.0, pictureWidth - layout.left - right);
   layout.segmentNumbers = NumberSegments(layout, measure);
   return layout;

@@ -7,11 +7,16 @@
 #include "listing/ElevationProfile.h"
 #include "listing/Scene.h"
 
-// Pixel sizes of the profile's labels.
+// Pixel sizes of the profile's labels in picture files.
 inline constexpr double kAxisLabelSize = 11;
 inline constexpr double kLegendLabelSize = 12;
-// Between an elevation label and the plot.
+// Between an elevation label and the plot, in picture files.
 inline constexpr double kLabelGap = 5;
+
+// How much larger than in picture files the labels, and the room kept for
+// them, are where the legend is written in a font of this pixel size: a window
+// draws its profile in its own font.
+double TextScaleForFont(double legendPixelSize);
 
 // What the layout needs of a profile: how many segments, and the elevations the track reaches.
 struct ProfileExtent {
@@ -48,6 +53,11 @@ struct ProfileLayout {
   int segmentCount = 0;
   std::vector<ElevationMark> elevationMarks;
   std::vector<long long> segmentNumbers;  // labelled under their segments, 1-based, ascending
+  double textScale = 1;                   // of the labels and the room around them; 1 in picture files
+
+  double AxisLabelSize() const { return kAxisLabelSize * textScale; }
+  double LegendLabelSize() const { return kLegendLabelSize * textScale; }
+  double LabelGap() const { return kLabelGap * textScale; }
 
   // Picture x of the boundary before segment (0-based) boundary; segmentCount is the end of the track.
   double X(double boundary) const;
@@ -60,11 +70,11 @@ struct ProfileLayout {
   int SegmentAt(double x) const;
 };
 
-// Lays a profile out in a picture of the given size. The margins hold the
-// labels, measured in the font they will be painted in, so none is cut off;
-// no two labels overlap.
+// Lays a profile out in a picture of the given size, with labels textScale
+// times their size in picture files. The margins hold the labels, measured in
+// the font they will be painted in, so none is cut off; no two labels overlap.
 ProfileLayout LayOutProfile(const ProfileExtent& extent, double pictureWidth, double pictureHeight,
-                            const scene::ITextMeasure& measure);
+                            const scene::ITextMeasure& measure, double textScale = 1);
 
 // Lays a profile out as a thumbnail: the plot fills the picture, with no room
 // for labels; the band's edges are marked without them.

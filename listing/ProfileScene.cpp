@@ -15,7 +15,8 @@ using scene::Rect;
 constexpr double kTrackWidth = 2;
 constexpr double kChainLiftWidth = 4.5;
 
-// Below the plot: a short tick over each segment number, the numbers, then the axis title.
+// Below the plot: a short tick over each segment number, the numbers, then the
+// axis title; the rows are as far down in picture files and grow with the labels.
 constexpr double kTickLength = 3;
 constexpr double kNumberRow = 10;
 constexpr double kTitleRow = 23;
@@ -81,7 +82,7 @@ private:
       const double y = l.Y(mark.elevation);
       Add(Polyline{{{l.left, y}, {l.left + l.width, y}}, mark.bandEdge ? Ink::BandEdge : Ink::Grid, 1});
       if (mark.labelY)
-        Add(Label{{l.left - kLabelGap, *mark.labelY}, std::to_string(mark.elevation), kAxisLabelSize, Anchor::End});
+        Add(Label{{l.left - l.LabelGap(), *mark.labelY}, std::to_string(mark.elevation), l.AxisLabelSize(), Anchor::End});
     }
   }
 
@@ -102,15 +103,15 @@ private:
     const ProfileLayout& l = m_layout;
     const double bottom = l.top + l.height;
     if (l.segmentCount == 0) {
-      Add(Label{{l.left + l.width / 2, l.top + l.height / 2}, "no segments", kLegendLabelSize, Anchor::Middle});
+      Add(Label{{l.left + l.width / 2, l.top + l.height / 2}, "no segments", l.LegendLabelSize(), Anchor::Middle});
       return;
     }
     for (const long long number : l.segmentNumbers) {
       const double x = l.NumberX(number);
       Add(Polyline{{{x, bottom}, {x, bottom + kTickLength}}, Ink::Frame, 1});
-      Add(Label{{x, bottom + kNumberRow}, std::to_string(number), kAxisLabelSize, Anchor::Middle});
+      Add(Label{{x, bottom + kNumberRow * l.textScale}, std::to_string(number), l.AxisLabelSize(), Anchor::Middle});
     }
-    Add(Label{{l.left + l.width, bottom + kTitleRow}, "segment", kAxisLabelSize, Anchor::End});
+    Add(Label{{l.left + l.width, bottom + kTitleRow * l.textScale}, "segment", l.AxisLabelSize(), Anchor::End});
   }
 
   // Above the plot, from left to right: what each colour and mark means, up to the first that has no room.
@@ -120,11 +121,11 @@ private:
     bool full = false;
     const auto entry = [&](const std::string& text, scene::Shape swatch) {
       const double textX = x + kSwatchWidth + kSwatchToText;
-      const double end = textX + m_measure.Width(text, kLegendLabelSize);
-      full = full || end > m_scene.width - kLabelGap;
+      const double end = textX + m_measure.Width(text, m_layout.LegendLabelSize());
+      full = full || end > m_scene.width - m_layout.LabelGap();
       if (full) return;
       Add(std::move(swatch));
-      Add(Label{{textX, y}, text, kLegendLabelSize, Anchor::Start});
+      Add(Label{{textX, y}, text, m_layout.LegendLabelSize(), Anchor::Start});
       x = end + kEntryGap;
     };
     const auto stroke = [&](TrackStyle style) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QFontInfo>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -68,8 +69,10 @@ void CProfileStrip::SetSelectedLine(int line) {
 
 void CProfileStrip::SetFitText(const QString& text) { m_strFit = text; }
 
+// The labels follow the widget's font: its size is the legend's.
 ProfileLayout CProfileStrip::Layout() const {
-  return LayOutProfile(ExtentOf(m_profile), width(), height(), SceneFont(font()));
+  const double textScale = TextScaleForFont(QFontInfo(font()).pixelSize());
+  return LayOutProfile(ExtentOf(m_profile), width(), height(), SceneFont(font()), textScale);
 }
 
 QString CProfileStrip::SegmentTip(int segment) const {
@@ -126,7 +129,7 @@ void CProfileStrip::paintEvent(QPaintEvent*) {
     QPainter painter(&m_picture);
     const std::optional<int> selected = m_nSelectedLine >= 0 ? std::optional(m_nSelectedLine) : std::nullopt;
     const SceneFont font(this->font());
-    const ProfileLayout layout = LayOutProfile(ExtentOf(m_profile), width(), height(), font);
+    const ProfileLayout layout = Layout();
     PaintScene(painter, DrawProfile(m_profile, layout, font, selected), ColoursOf(palette()), font);
   }
   QPainter painter(this);

@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QRectF>
 #include <algorithm>
+#include <utility>
 
 #include "listing/ProfileScene.h"
 #include "render/PictureFile.h"
@@ -22,8 +23,9 @@ std::string Describe(const SvgContent::Text& text) {
   return text.text.toStdString() + " at " + std::to_string(text.x) + "," + std::to_string(text.y);
 }
 
-// Every picture from 400 units wide and 150 high, for tracks of up to ten
-// million segments that stay in the band or leave it above, below or both:
+// Every picture from 400 units wide and 150 high (300 with labels twice their
+// size in files, as a window with a large font draws them), for tracks of up to
+// ten million segments that stay in the band or leave it above, below or both:
 // the labels the SVG paints, measured in the picture font, all lie inside the
 // picture and none touches another; the first and last segment numbers show,
 // and so do the track's lowest and highest elevations outside 1..61. The axes
@@ -35,17 +37,18 @@ TEST(LabelPlacementTest, NoLabelIsCutOffOrTouchesAnother) {
   const ProfileExtent extents[] = {{0, 1, 61}, {0, -26, 61}, {0, 20, 83}, {0, -2'000'000, 4'000'001}};
   const int counts[] = {1, 2, 9, 16, 99, 12'003, 200'003, 999'999, 9'999'999, 10'000'000};
   for (const double width : {400, 401, 517, 640, 1000, 2011, 8000})
-    for (const double height : {150, 300})
+    for (const auto& [height, textScale] : {std::pair{150.0, 1.0}, {300.0, 1.0}, {300.0, 2.0}, {600.0, 2.0}})
       for (const int count : counts)
         for (ProfileExtent extent : extents) {
           extent.segmentCount = count;
-          const ProfileLayout layout = LayOutProfile(extent, width, height, font);
+          const ProfileLayout layout = LayOutProfile(extent, width, height, font, textScale);
           const SvgContent svg = ReadSvg(QByteArray::fromStdString([&] {
             const std::vector<std::uint8_t> bytes =
                 EncodePicture(DrawProfile(noSegments, layout, font), PictureFormat::Svg, font);
             return std::string(bytes.begin(), bytes.end());
           }()));
-          const std::string picture = std::to_string(int(width)) + "x" + std::to_string(int(height)) + ", " +
+          const std::string picture = std::to_string(int(width)) + "x" + std::to_string(int(height)) + " labels " +
+                                      std::to_string(textScale) + "x, " +
                                       std::to_string(count) + " segments from " + std::to_string(extent.lowest) +
                                       " to " + std::to_string(extent.highest);
           ASSERT_EQ(svg.error, "") << picture;

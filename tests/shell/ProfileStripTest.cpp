@@ -2,6 +2,7 @@
 #include <QHelpEvent>
 #include <QLineEdit>
 #include <QToolTip>
+#include <array>
 #include <set>
 
 #include "render/SceneColours.h"
@@ -88,6 +89,20 @@ std::set<int> DrawnInWarningColour(CProfileStrip& strip) {
   }
   return drawn;
 }
+
+// The box around the pixels of area drawn in a colour near ink.
+QRect InkBounds(const QImage& image, const QRect& area, const QColor& ink) {
+  QRect bounds;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x) {
+      const QColor pixel = image.pixelColor(x, y);
+      if (std::abs(pixel.red() - ink.red()) + std::abs(pixel.green() - ink.green()) +
+              std::abs(pixel.blue() - ink.blue()) <
+          40)
+        bounds |= QRect(x, y, 1, 1);
+    }
+  return bounds;
+}
 }  // namespace
 
 class ProfileStripTest : public QObject {
@@ -102,6 +117,7 @@ private slots:
   void followsEveryListing();
   void hidingIsRemembered();
   void followsThePalette();
+  void labelsFollowTheFont();
 };
 
 void ProfileStripTest::clickingSelectsTheLineUnderThePointer() {
@@ -315,6 +331,36 @@ void ProfileStripTest::followsThePalette() {
     const int x = PointOver(Strip(shell), 8).x();
     QCOMPARE(image.pixelColor(x, int(layout.top) + 4), colours[scene::Ink::Base]);
     QCOMPARE(image.pixelColor(x, int(layout.Y(45))), colours[scene::Ink::Band]);
+  }
+}
+
+// With a font twice as large, the legend above the plot, the elevations left
+// of it and the segment numbers below it are painted about twice as large.
+void ProfileStripTest::labelsFollowTheFont() {
+  ShellFixture shell;
+  shell.OpenDesign(ChainLift());
+  ShowFrame(shell);
+  shell.List().clearSelection();
+  CProfileStrip& strip = Strip(shell);
+  const QColor text = ColoursOf(strip.palette())[scene::Ink::Text];
+  const QFont desktopFont = strip.font();
+  // Heights of the legend and of the numbers, and the width of the elevations.
+  const auto measureLabels = [&](double fontScale) {
+    QFont font = desktopFont;
+    font.setPointSizeF(font.pointSizeF() * fontScale);
+    strip.setFont(font);
+    const QImage image = strip.grab().toImage();
+    const ProfileLayout layout = strip.Layout();
+    const int top = int(layout.top), bottom = int(layout.top + layout.height);
+    return std::array{InkBounds(image, QRect(0, 0, strip.width(), top), text).height(),
+                      InkBounds(image, QRect(0, bottom + 4, strip.width(), strip.height() - bottom - 4), text).height(),
+                      InkBounds(image, QRect(0, top, int(layout.left) - 1, bottom - top), text).width()};
+  };
+  const auto desktop = measureLabels(1);
+  const auto twice = measureLabels(2);
+  for (std::size_t i = 0; i < desktop.size(); ++i) {
+    const double ratio = double(twice[i]) / desktop[i];
+    QVERIFY2(ratio > 1.6 && ratio < 2.4, qPrintable(QStringLiteral("%1 of %2 to %3").arg(i).arg(desktop[i]).arg(twice[i])));
   }
 }
 
