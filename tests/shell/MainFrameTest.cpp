@@ -103,9 +103,21 @@ void MainFrameTest::menusShowEveryKeyAndTheKeysWork() {
     for (QAction* title : shell.frame.menuBar()->actions())
       if (title->menu()->actions().contains(command)) menu = qobject_cast<KeysMenu*>(title->menu());
     QVERIFY2(menu, c.shown);
+    // Laid out as when it opens, so that the key column has its width.
+    const int itemWidth = menu->actionGeometry(command).width();
     QStyleOptionMenuItem item;
     menu->initStyleOption(&item, command);
     QCOMPARE(item.text, QString::fromUtf8(c.shown));
+
+    // The style draws the keys in the column it is given, and the item holds
+    // what the style needs for its text and every key.
+    const qsizetype tab = item.text.indexOf(u'\t');
+    const int keysWidth = item.fontMetrics.horizontalAdvance(item.text.mid(tab + 1));
+    QVERIFY2(item.reservedShortcutWidth >= keysWidth, c.shown);
+    QStyleOptionMenuItem whole = item;
+    whole.reservedShortcutWidth = keysWidth;
+    const QSize label = item.fontMetrics.size(Qt::TextShowMnemonic, item.text.left(tab));
+    QVERIFY2(menu->style()->sizeFromContents(QStyle::CT_MenuItem, &whole, label, menu).width() <= itemWidth, c.shown);
 
     for (const QKeySequence& key : c.keys) {
       // Save As and the save questions are cancelled, so that only the keys are seen.
