@@ -83,6 +83,15 @@ std::size_t FormatLine(const ListingLine& line, const LineFormats& formats, char
   return std::min(std::size_t(length), kMaxLine - 1);
 }
 
+}  // namespace
+
+std::string ScreenLineText(const ListingLine& line) {
+  char text[kMaxLine];
+  return {text, FormatLine(line, kScreenFormats, text)};
+}
+
+namespace {
+
 // Where a listing goes, and how its header looks there. The listing routine
 // is instantiated once per form, so a line costs one call of the destination.
 class ScreenForm {

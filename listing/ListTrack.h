@@ -58,6 +58,9 @@ struct ListingLine {
   std::string Text() const;
 };
 
+// The line as the list on screen shows it: numbers, count and text (elevations), between tabs.
+std::string ScreenLineText(const ListingLine& line);
+
 // True when segment b, which directly follows segment a, may share a listing line with it.
 bool SegmentsMatch(const TrackSegment& a, const TrackSegment& b);
 

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QToolTip>
 
+#include "listing/ListTrack.h"
 #include "listing/ProfileScene.h"
 #include "render/SceneColours.h"
 #include "render/SceneFont.h"
@@ -18,28 +19,14 @@
 namespace {
 constexpr qreal kFocusWidth = 2;
 
-// A listing line's segment numbers as the list shows them: "5" or "5-7".
-QString Numbers(const ListingLine& line) {
-  return line.IsGrouped() ? QStringLiteral("%1-%2").arg(line.first + 1).arg(line.last + 1)
-                          : QString::number(line.first + 1);
-}
-
 QString Elevations(std::int32_t start, std::int32_t end) {
   return start == end ? QString::number(start) : QStringLiteral("%1-%2").arg(start).arg(end);
 }
 
-// What the list shows in parentheses after a line's text.
-QString LineElevations(const ListingLine& line) {
-  switch (line.check) {
-    case ElevationCheck::TooHigh:
-      return QStringLiteral("TOO HIGH!");
-    case ElevationCheck::TooLow:
-      return QStringLiteral("TOO LOW!");
-    case ElevationCheck::Level:
-    case ElevationCheck::Changing:
-      break;
-  }
-  return Elevations(line.startElevation, line.endElevation);
+// The list's own line without its count column: "Line 5-7: Up [chain lift] (TOO HIGH!)".
+QString LineTip(const ListingLine& line) {
+  const QStringList columns = QString::fromStdString(ScreenLineText(line)).split(QLatin1Char('\t'));
+  return QStringLiteral("Line %1: %2").arg(columns.front(), columns.back());
 }
 
 }  // namespace
@@ -78,10 +65,9 @@ ProfileLayout CProfileStrip::Layout() const {
 QString CProfileStrip::SegmentTip(int segment) const {
   const ProfileSegment& drawn = m_profile.segments[std::size_t(segment)];
   const ListingLine& line = m_profile.lines[std::size_t(drawn.line)];
-  return QStringLiteral("Segment %1, elevation %2\nLine %3: %4 (%5)")
+  return QStringLiteral("Segment %1, elevation %2\n%3")
       .arg(segment + 1)
-      .arg(Elevations(drawn.startElevation, drawn.endElevation), Numbers(line), QString::fromStdString(line.Text()),
-           LineElevations(line));
+      .arg(Elevations(drawn.startElevation, drawn.endElevation), LineTip(line));
 }
 
 QString CProfileStrip::MarkerText() const { return m_nMarker < 0 ? QString() : SegmentTip(m_nMarker); }
