@@ -5,18 +5,25 @@
 #include <mutex>
 #include <new>
 #include <optional>
+#include <system_error>
 #include <thread>
 #include <vector>
 
 #include "framework/Exceptions.h"
+#include "trackfile/DecoderDoc.h"
 
 namespace {
 
-DesignSummary Summarise(const DesignEntry& design) {
+// The designs in memory on all threads together may unpack to one design at
+// the size cap and half as much again, so that more threads do not take more
+// memory; designs of usual size pass a hundred at a time.
+constexpr std::uint64_t kReadBudget = 3 * std::uint64_t(CDecoderDoc::kMaxDesignLength) / 2;
+
+DesignSummary Summarise(const DesignEntry& design, ReadBudget& budget) {
   if (!design.failure.empty()) return UnreadableDesign(design.path, design.failure);
   // A failure escaping a worker would end the program, not just this design.
   try {
-    return SummariseDesign(design.path);
+    return SummariseDesign(design.path, &budget);
   } catch (const std::bad_alloc&) {
     return UnreadableDesign(design.path, FailureReportText(CMemoryException()));
   }
@@ -62,7 +69,7 @@ public:
   }
 
   // Hands out summaries in order until all are emitted or cancel is set.
-  void EmitAll(const std::function<void(DesignSummary&&)>& emit) {
+  void EmitAll(const std::function<void(DesignSummary&&)>& emit, const std::function<void()>& beforeWait) {
     // Workers waiting for a slot must be let go however emitting ends.
     struct StopOnExit {
       OrderedRing& ring;
@@ -70,7 +77,7 @@ public:
     } stop{*this};
     std::vector<DesignSummary> ready;
     while (m_nNextEmitted < m_nCount) {
-      TakeReady(ready);
+      TakeReady(ready, beforeWait);
       m_slotsFreed.notify_all();
       for (DesignSummary& summary : ready) {
         if (Cancelled()) return;
@@ -84,10 +91,15 @@ public:
 private:
   // Waits for the next summary in order, then takes it and every one after it
   // that is there already.
-  void TakeReady(std::vector<DesignSummary>& ready) {
+  void TakeReady(std::vector<DesignSummary>& ready, const std::function<void()>& beforeWait) {
     ready.clear();
     std::unique_lock lock(m_mutex);
     const auto slot = [&] () -> std::optional<DesignSummary>& { return m_slots[m_nNextEmitted % m_slots.size()]; };
+    if (!slot().has_value() && beforeWait) {
+      lock.unlock();
+      beforeWait();
+      lock.lock();
+    }
     m_filled.wait(lock, [&] { return slot().has_value(); });
     while (m_nNextEmitted < m_nCount && slot().has_value()) {
       ready.push_back(std::move(*slot()));
@@ -122,23 +134,46 @@ unsigned CatalogueThreads(unsigned jobs) {
   return std::max(1u, std::thread::hardware_concurrency());
 }
 
+namespace {
+
+// Without a thread of its own to spare, the calling thread summarises every
+// design itself, each just before it is emitted.
+void SummariseAlone(std::span<const DesignEntry> designs, const std::function<void(DesignSummary&&)>& emit,
+                    const std::atomic<bool>* cancel, const std::function<void()>& beforeWait) {
+  ReadBudget budget(kReadBudget);
+  for (const DesignEntry& design : designs) {
+    if (cancel && cancel->load(std::memory_order_relaxed)) return;
+    if (beforeWait) beforeWait();
+    emit(Summarise(design, budget));
+  }
+}
+
+}  // namespace
+
 void SummariseInOrder(std::span<const DesignEntry> designs, unsigned jobs,
-                      const std::function<void(DesignSummary&&)>& emit, const std::atomic<bool>* cancel) {
+                      const std::function<void(DesignSummary&&)>& emit, const std::atomic<bool>* cancel,
+                      const std::function<void()>& beforeWait) {
   const std::size_t batches = (designs.size() + kBatchSize - 1) / kBatchSize;
   const unsigned threads = unsigned(std::min<std::size_t>(CatalogueThreads(jobs), std::max<std::size_t>(batches, 1)));
   OrderedRing ring(designs.size(), threads * kBatchesPerThread * kBatchSize, cancel);
+  ReadBudget budget(kReadBudget);
+  const auto work = [&] {
+    std::vector<DesignSummary> summaries(kBatchSize);
+    while (const std::optional<Batch> batch = ring.Take()) {
+      for (std::size_t i = 0; i < batch->count; ++i) {
+        const DesignEntry& design = designs[batch->first + i];
+        summaries[i] = ring.Cancelled() ? UnreadableDesign(design.path, "") : Summarise(design, budget);
+      }
+      ring.Put(*batch, summaries);
+    }
+  };
   std::vector<std::jthread> workers;
   workers.reserve(threads);
-  for (unsigned t = 0; t < threads; ++t)
-    workers.emplace_back([&] {
-      std::vector<DesignSummary> summaries(kBatchSize);
-      while (const std::optional<Batch> batch = ring.Take()) {
-        for (std::size_t i = 0; i < batch->count; ++i) {
-          const DesignEntry& design = designs[batch->first + i];
-          summaries[i] = ring.Cancelled() ? UnreadableDesign(design.path, "") : Summarise(design);
-        }
-        ring.Put(*batch, summaries);
-      }
-    });
-  ring.EmitAll(emit);
+  try {
+    while (workers.size() < threads) workers.emplace_back(work);
+  } catch (const std::system_error&) {
+    // The system starts no more threads: those that started do the work.
+  }
+  if (workers.empty()) return SummariseAlone(designs, emit, cancel, beforeWait);
+  ring.EmitAll(emit, beforeWait);
 }

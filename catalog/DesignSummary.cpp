@@ -64,13 +64,18 @@ struct LoadOutcome {
 
 // Reads and loads the design at path through the program's own load path,
 // answering Yes to every question, hands the loaded design to use, and sets
-// size to the file's length.
-LoadOutcome LoadDesign(const std::string& path, std::uint64_t& size, const std::function<void(CDecoderDoc&)>& use) {
+// size to the file's length. The read holds its share of budget (when given)
+// until the design is gone.
+LoadOutcome LoadDesign(const std::string& path, std::uint64_t& size, const std::function<void(CDecoderDoc&)>& use,
+                       ReadBudget* budget) {
+  ReadBudget::Share share;
   CDecoderDoc doc;
   NoHost host;
   CSingleDocTemplate loader(doc, host);
   try {
-    const FilePrefix file = ReadFilePrefix(path, doc.MaxLoadLength());
+    const FilePrefix file = ReadRegularFilePrefix(path, doc.MaxLoadLength(), [&](std::uint64_t bytes) {
+      if (budget) share = budget->Take(CDecoderDoc::MostUnpackedFrom(bytes));
+    });
     size = file.length;
     const Outcome outcome = loader.Load(file.bytes, file.length, path, AnswerYes);
     if (!outcome.IsDone()) return {outcome.message.text};
@@ -93,10 +98,11 @@ DesignSummary UnreadableDesign(const std::string& path, std::string message) {
   return summary;
 }
 
-DesignSummary SummariseDesign(const std::string& path) {
+DesignSummary SummariseDesign(const std::string& path, ReadBudget* budget) {
   DesignSummary summary;
   summary.path = path;
-  LoadOutcome outcome = LoadDesign(path, summary.size, [&](CDecoderDoc& doc) { SummariseLoaded(doc, summary); });
+  LoadOutcome outcome =
+      LoadDesign(path, summary.size, [&](CDecoderDoc& doc) { SummariseLoaded(doc, summary); }, budget);
   if (outcome.thrown) return UnreadableDesign(path, std::move(outcome.message));
   summary.message = std::move(outcome.message);
   return summary;
@@ -104,5 +110,5 @@ DesignSummary SummariseDesign(const std::string& path) {
 
 void WithLoadedDesign(const std::string& path, const std::function<void(CDecoderDoc&)>& use) {
   std::uint64_t size = 0;
-  LoadDesign(path, size, use);
+  LoadDesign(path, size, use, nullptr);
 }

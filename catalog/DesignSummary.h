@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "catalog/ReadBudget.h"
 #include "catalog/TrackIdentity.h"
 #include "listing/ElevationFit.h"
 #include "listing/ListingHeader.h"
@@ -55,8 +56,10 @@ struct DesignSummary {
 
 // Reads and summarises the design file at path through the program's own load
 // path, answering every question Yes; shows nothing, so that many threads can
-// summarise at once.
-DesignSummary SummariseDesign(const std::string& path);
+// summarise at once. Anything but a regular file is a row of its own, unread
+// (ReadRegularFilePrefix), with size 0. While the design is in memory it holds
+// a share of budget (when given) as large as the most its file can unpack to.
+DesignSummary SummariseDesign(const std::string& path, ReadBudget* budget = nullptr);
 
 // Lends the design at path, loaded as SummariseDesign loads it, to use; use
 // is not called where it does not load.

@@ -50,7 +50,9 @@ int RunCatalog(const CommandLine& line) {
           progress.AfterRow(++done);
           if (std::ferror(stdout)) outputFailed = true;
         },
-        &outputFailed);
+        &outputFailed,
+        // A slow design must not hold back the rows before it.
+        [] { std::fflush(stdout); });
   }
   if (!FlushStandardOutput()) return kExitFailure;
   return allFit ? kExitSuccess : kExitOutOfRange;

@@ -5,6 +5,7 @@
 #include <exception>
 #include <functional>
 #include <span>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -23,8 +24,13 @@ class CArchive {
 public:
   using Writer = std::function<void(std::span<const std::uint8_t>)>;
 
-  CArchive(std::span<const std::uint8_t> bytes, std::uint64_t fileLength)
-      : m_pos(bytes.data()), m_end(bytes.data() + bytes.size()), m_fileLength(fileLength), m_pOut(nullptr) {}
+  // fileName names the file in the failures a document raises for the file as a whole.
+  CArchive(std::span<const std::uint8_t> bytes, std::uint64_t fileLength, std::string fileName = {})
+      : m_pos(bytes.data()),
+        m_end(bytes.data() + bytes.size()),
+        m_fileLength(fileLength),
+        m_pOut(nullptr),
+        m_strFileName(std::move(fileName)) {}
   explicit CArchive(std::vector<std::uint8_t>& out) : m_fileLength(0), m_pOut(&out) {}
   // A failure that write throws is held until Flush, so that the document's
   // store path runs to its end and leaves the document whole.
@@ -38,6 +44,7 @@ public:
 
   // Total length of the file being loaded.
   std::uint64_t GetLength() const { return m_fileLength; }
+  const std::string& GetFileName() const { return m_strFileName; }
 
   // Throws CArchiveException(endOfFile) when the file holds no further byte.
   CArchive& operator>>(std::uint8_t& value) {
@@ -117,4 +124,5 @@ private:
   std::vector<std::uint8_t> m_block;
   Writer m_write;
   std::exception_ptr m_failure;
+  std::string m_strFileName;
 };

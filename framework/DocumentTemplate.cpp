@@ -56,7 +56,7 @@ Outcome CSingleDocTemplate::Load(std::span<const std::uint8_t> bytes, std::uint6
   Outcome outcome;
   try {
     if (fileLength != 0) {
-      CArchive archive(bytes, fileLength);
+      CArchive archive(bytes, fileLength, path);
       outcome = m_document.Load(archive, ask);
     }
   } catch (const CException& failure) {

@@ -67,6 +67,12 @@ std::string FileFailureText(const CFileException& failure) {
       return name + " is read-only.";
     case CFileException::folderNotFound:
       return "The folder " + FolderOf(name) + " does not exist.";
+    case CFileException::isPipe:
+      return name + " is a named pipe, not a file.";
+    case CFileException::isDevice:
+      return name + " is a device, not a file.";
+    case CFileException::isSocket:
+      return name + " is a socket, not a file.";
     case CFileException::generic:
       break;
   }

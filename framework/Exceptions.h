@@ -23,7 +23,20 @@ public:
 // A failure of the file system while a file is opened, read or written.
 class CFileException : public CException {
 public:
-  enum Cause { generic, fileNotFound, badPath, accessDenied, isFolder, diskFull, tooLarge, readOnly, folderNotFound };
+  enum Cause {
+    generic,
+    fileNotFound,
+    badPath,
+    accessDenied,
+    isFolder,
+    diskFull,
+    tooLarge,
+    readOnly,
+    folderNotFound,
+    isPipe,
+    isDevice,
+    isSocket,
+  };
 
   CFileException(Cause cause, int osError, std::string fileName);
 

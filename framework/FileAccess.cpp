@@ -48,9 +48,21 @@ IFileWriteCalls* g_pWriteCalls = &g_systemWriteCalls;
 
 [[noreturn]] void ThrowFileError(const std::string& name) { throw CFileException::FromErrno(errno, name); }
 
-FilePrefix ReadPrefix(int fd, const std::string& name, std::uint64_t maxBytes, bool stream) {
+[[noreturn]] void ThrowNotRegular(mode_t mode, const std::string& name) {
+  if (S_ISDIR(mode)) throw CFileException(CFileException::isFolder, EISDIR, name);
+  if (S_ISFIFO(mode)) throw CFileException(CFileException::isPipe, 0, name);
+  if (S_ISSOCK(mode)) throw CFileException(CFileException::isSocket, 0, name);
+  throw CFileException(CFileException::isDevice, 0, name);
+}
+
+struct stat StatusOf(int fd, const std::string& name) {
   struct stat status {};
   if (::fstat(fd, &status) != 0) ThrowFileError(name);
+  return status;
+}
+
+FilePrefix ReadPrefix(int fd, const struct stat& status, const std::string& name, std::uint64_t maxBytes,
+                      bool stream) {
   if (S_ISDIR(status.st_mode)) throw CFileException(CFileException::isFolder, EISDIR, name);
 
   const bool regular = S_ISREG(status.st_mode) && !stream;
@@ -144,11 +156,29 @@ void SyncFolderOf(const fs::path& target) {
 }  // namespace
 
 FilePrefix ReadFilePrefix(const std::string& path, std::uint64_t maxBytes) {
-  if (path == kStandardStreamName) return ReadPrefix(STDIN_FILENO, kStandardInputName, maxBytes, true);
+  if (path == kStandardStreamName)
+    return ReadPrefix(STDIN_FILENO, StatusOf(STDIN_FILENO, kStandardInputName), kStandardInputName, maxBytes, true);
   // A blocking open: a named pipe waits for its writer instead of reading as empty.
   const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
   if (file.Get() < 0) ThrowFileError(path);
-  return ReadPrefix(file.Get(), path, maxBytes, false);
+  return ReadPrefix(file.Get(), StatusOf(file.Get(), path), path, maxBytes, false);
+}
+
+FilePrefix ReadRegularFilePrefix(const std::string& path, std::uint64_t maxBytes,
+                                 const std::function<void(std::uint64_t)>& beforeRead) {
+  const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+  struct stat status {};
+  if (file.Get() < 0) {
+    // A socket cannot be opened at all: tell what it is rather than that the open failed.
+    const int openError = errno;
+    if (openError == ENXIO && ::stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode))
+      ThrowNotRegular(status.st_mode, path);
+    throw CFileException::FromErrno(openError, path);
+  }
+  status = StatusOf(file.Get(), path);
+  if (!S_ISREG(status.st_mode)) ThrowNotRegular(status.st_mode, path);
+  if (beforeRead) beforeRead(std::min<std::uint64_t>(std::uint64_t(status.st_size), maxBytes));
+  return ReadPrefix(file.Get(), status, path, maxBytes, false);
 }
 
 CSafeOutputFile::CSafeOutputFile(const std::string& path, const COutputGuard& guard)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -24,6 +25,15 @@ struct FilePrefix {
 // from where it stands. Throws CFileException naming the path when the file
 // cannot be read.
 FilePrefix ReadFilePrefix(const std::string& path, std::uint64_t maxBytes);
+
+// Reads a file as ReadFilePrefix does, for reading many files in a row, where
+// one must never hold up the rest: the open does not wait (for a named pipe's
+// writer) nor take a terminal as this process's own, and what was opened is
+// looked at before anything is read. A folder, named pipe, device or socket is
+// refused unread, with CFileException naming the path. Once the file is known
+// to be regular, beforeRead (when given) learns how many bytes the read will hold.
+FilePrefix ReadRegularFilePrefix(const std::string& path, std::uint64_t maxBytes,
+                                 const std::function<void(std::uint64_t)>& beforeRead = {});
 
 // A file being written without ever leaving a half-written file behind.
 //

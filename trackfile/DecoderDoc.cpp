@@ -110,6 +110,11 @@ std::uint64_t CDecoderDoc::MaxLoadLength() const {
   return 2 * std::uint64_t(kMaxDesignLength) + 4096;
 }
 
+std::uint64_t CDecoderDoc::MostUnpackedFrom(std::uint64_t fileBytes) {
+  // A repeat run takes two bytes of the file and gives 129.
+  return std::min<std::uint64_t>(fileBytes / 2 * 129 + 129, kMaxDesignLength);
+}
+
 bool CDecoderDoc::GrowData(int count) {
   if (m_nDataLen + count < m_nDataAlloc) {
     m_nDataLen += count;
@@ -130,10 +135,13 @@ bool CDecoderDoc::GrowData(int count) {
 
 Outcome CDecoderDoc::LoadDesign(CArchive& ar, const AskQuestion& ask) {
   std::uint32_t checksum = 0;
-  if (!UnpackBody(ar, checksum)) {
+  const int stuck = UnpackBody(ar, checksum);
+  if (stuck > 0) {
     // Said aloud so that the open is not mistaken for a success with nothing in it.
+    const bool tooLarge = m_nDataLen + stuck > kMaxDesignLength;
     DeleteContents();
-    return TrackDataError();
+    if (tooLarge) throw CFileException(CFileException::tooLarge, EFBIG, ar.GetFileName());
+    throw CMemoryException();
   }
   std::uint32_t trailer = 0;
   ar >> trailer;
@@ -159,7 +167,7 @@ Outcome CDecoderDoc::LoadDesign(CArchive& ar, const AskQuestion& ask) {
   return {};
 }
 
-bool CDecoderDoc::UnpackBody(CArchive& ar, std::uint32_t& checksum) {
+int CDecoderDoc::UnpackBody(CArchive& ar, std::uint32_t& checksum) {
   const std::int64_t limit = std::int64_t(ar.GetLength()) - 4;
   std::int64_t consumed = 0;
   // Kept in a register for the whole body; see ChecksumStep.
@@ -176,11 +184,11 @@ bool CDecoderDoc::UnpackBody(CArchive& ar, std::uint32_t& checksum) {
     consumed += 2;
     if (count & 0x80) {
       const int length = 257 - count;  // -(signed count) + 1: 2..129
-      if (!design.Grow(length)) return false;
+      if (!design.Grow(length)) return length;
       design.Repeat(length, head[1]);
     } else {
       const int length = count + 1;
-      if (!design.Grow(length)) return false;
+      if (!design.Grow(length)) return length;
       consumed += length - 1;
       const std::span<const std::uint8_t> rest = ar.ReadBytes(std::size_t(length - 1));
       for (const std::uint8_t byte : rest) ChecksumStep(running, byte);
@@ -189,7 +197,7 @@ bool CDecoderDoc::UnpackBody(CArchive& ar, std::uint32_t& checksum) {
   }
   design.Finish();
   checksum = running;
-  return true;
+  return 0;
 }
 
 void CDecoderDoc::CompareTrailer(std::uint32_t trailer, std::uint32_t checksum) {

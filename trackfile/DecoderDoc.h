@@ -36,14 +36,19 @@ public:
 
   // Loading answers every question No and keeps no outcome; Load tells it.
   void Serialize(CArchive& ar) override;
-  // Refuses, leaving the document empty, a body that cannot be unpacked or
-  // whose track list cannot be read ("Error processing track data.") and a
-  // hedge maze; a trailer that matches neither checksum offset asks first.
+  // Refuses, leaving the document empty, a design whose track list cannot be
+  // read ("Error processing track data.") and a hedge maze; a trailer that
+  // matches neither checksum offset asks first. A body that would unpack past
+  // kMaxDesignLength throws CFileException (tooLarge, naming the archive's
+  // file), one that finds no memory to unpack into CMemoryException.
   Outcome Load(CArchive& ar, const AskQuestion& ask) override;
   void DeleteContents() override;
   // No design buffer: nothing loaded, a file refused, or a file with an empty body.
   bool IsEmpty() const override { return !m_pData; }
   std::uint64_t MaxLoadLength() const override;
+  // The most a design file of fileBytes bytes can unpack to: everything else a
+  // loaded design holds grows with it.
+  static std::uint64_t MostUnpackedFrom(std::uint64_t fileBytes);
 
   // Builds the segment array from the design buffer's track list, brings a
   // circuit's stations to the front and sets m_bOpenCircuit. Throws
@@ -97,7 +102,9 @@ public:
 private:
   Outcome LoadDesign(CArchive& ar, const AskQuestion& ask);
   void StoreDesign(CArchive& ar);
-  bool UnpackBody(CArchive& ar, std::uint32_t& checksum);
+  // Unpacks the body into the design buffer: 0, or the length of the run for
+  // which the buffer could not grow (GrowData).
+  int UnpackBody(CArchive& ar, std::uint32_t& checksum);
   void CompareTrailer(std::uint32_t trailer, std::uint32_t checksum);
   void RotateSegmentsBy(int places);
   int RotationToFileOrder() const;

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <map>
@@ -343,6 +347,73 @@ TEST(Td4CatalogTest, AnUnreadableSubFolderIsARowWithItsMessage) {
   EXPECT_EQ(rows[7][0], "./sub");
   EXPECT_EQ(rows[7][3], "./sub could not be accessed.");
   EXPECT_EQ(rows[8][0], "./wrong.td4");
+}
+
+// Nothing of these is read or waited for, and each is a row of its own.
+TEST(Td4CatalogTest, PipesDevicesAndSocketsAreRowsWithoutBeingRead) {
+  TempFolder folder;
+  folder.Write("a.td4", BuildDesignFile(Circuit()));
+  ASSERT_EQ(::mkfifo(folder.Path("pipe.td4").c_str(), 0644), 0);
+  std::filesystem::create_symlink("/dev/zero", folder.Path("zero.td4"));
+  std::filesystem::create_symlink("/dev/tty", folder.Path("tty.td4"));
+  const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  const std::string socketPath = folder.Path("socket.td4");
+  ASSERT_LT(socketPath.size(), sizeof address.sun_path);
+  socketPath.copy(address.sun_path, socketPath.size());
+  ASSERT_EQ(::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+  folder.Write("z.td4", BuildDesignFile(Circuit()));
+  Td4Options options;
+  options.folder = folder.Path("");
+
+  const auto started = std::chrono::steady_clock::now();
+  const Td4Result result = RunTd4({"catalog", "--csv", "."}, options);
+  EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(1));
+  ::close(listener);
+  const Json rows = CsvByPython(result.out);
+  ASSERT_EQ(rows.size(), 7u) << result.out;
+  // Path, then the message; a design loads and has its size.
+  const std::pair<std::string, std::string> expected[] = {
+      {"./a.td4", ""},
+      {"./pipe.td4", "./pipe.td4 is a named pipe, not a file."},
+      {"./socket.td4", "./socket.td4 is a socket, not a file."},
+      {"./tty.td4", "./tty.td4 is a device, not a file."},
+      {"./z.td4", ""},
+      {"./zero.td4", "./zero.td4 is a device, not a file."},
+  };
+  for (std::size_t i = 0; i < std::size(expected); ++i) {
+    const auto& [path, message] = expected[i];
+    const Json& row = rows[i + 1];
+    EXPECT_EQ(row[0], path);
+    EXPECT_EQ(row[1] == "0", !message.empty()) << path;
+    EXPECT_EQ(row[2], message.empty() ? "true" : "false") << path;
+    EXPECT_EQ(row[3], message);
+  }
+  EXPECT_EQ(result.status, 3);
+  EXPECT_EQ(result.err, "");
+}
+
+// As an ordinary user allowed only so many processes and threads, the
+// catalogue goes on with the threads that start, or alone.
+TEST(Td4CatalogTest, GoesOnWithTheThreadsTheSystemStarts) {
+  TempFolder folder;
+  ASSERT_EQ(::chmod(folder.Path("").c_str(), 0755), 0);
+  const std::vector<std::uint8_t> circuit = BuildDesignFile(Circuit());
+  for (int i = 0; i < 200; ++i) folder.Write("d" + std::to_string(1000 + i) + ".td4", circuit);
+  Td4Options options;
+  options.folder = folder.Path("");
+  const Td4Result alone = RunTd4({"catalog", "--csv", "--jobs", "1", "."}, options);
+  ASSERT_EQ(alone.status, 0) << alone.err;
+  options.ordinaryUser = true;
+  for (const rlim_t tasks : {1, 3}) {
+    options.taskLimit = tasks;
+    const Td4Result result = RunTd4({"catalog", "--csv", "--jobs", "16", "."}, options);
+    EXPECT_EQ(result.status, 0) << tasks;
+    EXPECT_EQ(result.err, "") << tasks;
+    EXPECT_EQ(result.out.size(), alone.out.size()) << tasks;
+    EXPECT_TRUE(result.out == alone.out) << tasks;
+  }
 }
 
 TEST(Td4CatalogTest, UsageErrorsAndAnOutputThatCannotBeWritten) {

@@ -50,11 +50,13 @@ bool OpenRawTerminal(int output[2]) {
   argv.push_back(nullptr);
   const rlimit size{options.fileSizeLimit, options.fileSizeLimit};
   const rlimit memory{options.memoryLimit, options.memoryLimit};
+  const rlimit tasks{options.taskLimit, options.taskLimit};
   if (out < 0 || err < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0 ||
       (!options.folder.empty() && ::chdir(options.folder.c_str()) != 0))
     _exit(127);
   if (!options.inputFile.empty()) in = ::open(options.inputFile.c_str(), O_RDONLY);
   if (in < 0 || ::dup2(in, 0) < 0 || ::setrlimit(RLIMIT_FSIZE, &size) != 0 || ::setrlimit(RLIMIT_AS, &memory) != 0 ||
+      (options.taskLimit != RLIM_INFINITY && ::setrlimit(RLIMIT_NPROC, &tasks) != 0) ||
       (options.ordinaryUser && !BecomeOrdinaryUser()))
     _exit(127);
   for (const auto& [name, value] : options.environment)

@@ -26,6 +26,7 @@ struct Td4Options {
   bool appendOutput = false;         // outputFile is opened for appending (`>> FILE`)
   rlim_t fileSizeLimit = RLIM_INFINITY;  // bytes, as ulimit -f sets it
   rlim_t memoryLimit = RLIM_INFINITY;    // bytes of address space, as ulimit -v sets it
+  rlim_t taskLimit = RLIM_INFINITY;      // processes and threads of the user, as ulimit -u sets it (not for root)
   bool ordinaryUser = false;             // drop root's rights first (BecomeOrdinaryUser)
   // This process's environment changed by these (an empty value removes the variable).
   std::map<std::string, std::string> environment;

@@ -280,14 +280,14 @@ INSTANTIATE_TEST_SUITE_P(Codec, MalformedDesignTest,
                                            MalformedCase{"EndMarkerOnlyInFlags", EndMarkerOnlyInAFlagsByte()}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(DocumentLoadTest, DesignBeyond16MiBIsRefusedAsTrackDataError) {
+TEST(DocumentLoadTest, DesignBeyond16MiBIsRefusedAsTooLarge) {
   // Each two body bytes unpack to 129: 16 MiB is passed after about 260 KiB of body.
   Bytes body;
   for (int run = 0; run < 140000; ++run) body.insert(body.end(), {0x80, 0x00});
   DocumentFixture fixture;
   ScriptedMessageBox boxes;
-  ASSERT_TRUE(fixture.Load(WithTrailer(body)));
-  EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"Error processing track data."});
+  EXPECT_FALSE(fixture.Load(WithTrailer(body)));
+  EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"/designs/track.td4 is too large."});
   EXPECT_EQ(fixture.doc.m_pData, nullptr);
   EXPECT_EQ(fixture.doc.m_nDataAlloc, 0);
 }
