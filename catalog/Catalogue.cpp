@@ -1,5 +1,7 @@
 #include "catalog/Catalogue.h"
 
+#include <malloc.h>
+
 #include <algorithm>
 #include <condition_variable>
 #include <mutex>
@@ -29,9 +31,8 @@ DesignSummary Summarise(const DesignEntry& design, ReadBudget& budget) {
   }
 }
 
-// A run of consecutive designs, taken and handed back by one worker at once:
-// a design takes a few microseconds, so waking threads for each one would
-// cost more than the work.
+// A run of consecutive designs, taken by one worker at once: a design takes a
+// few microseconds, so handing out each one alone would cost more than the work.
 struct Batch {
   std::size_t first;
   std::size_t count;
@@ -59,13 +60,17 @@ public:
     return batch;
   }
 
-  void Put(const Batch& batch, std::vector<DesignSummary>& summaries) {
+  // Each summary goes in as soon as it is made, so that a slow design later in
+  // the batch does not hold back the rows before it; only the one the emitter
+  // waits for wakes it.
+  void Put(std::size_t index, DesignSummary&& summary) {
+    bool awaited = false;
     {
       const std::lock_guard lock(m_mutex);
-      for (std::size_t i = 0; i < batch.count; ++i)
-        m_slots[(batch.first + i) % m_slots.size()] = std::move(summaries[i]);
+      m_slots[index % m_slots.size()] = std::move(summary);
+      awaited = index == m_nNextEmitted;
     }
-    m_filled.notify_one();
+    if (awaited) m_filled.notify_one();
   }
 
   // Hands out summaries in order until all are emitted or cancel is set.
@@ -129,6 +134,20 @@ private:
 
 }  // namespace
 
+namespace {
+
+// Freed blocks of a large design would otherwise stay with the thread's own
+// heap, so that memory grew with the threads that ever held one.
+void GiveLargeBlocksBackWhenFreed() {
+  static const bool once = [] {
+    constexpr int kLargeBlock = 1 << 20;
+    return ::mallopt(M_MMAP_THRESHOLD, kLargeBlock) == 1;
+  }();
+  (void)once;
+}
+
+}  // namespace
+
 unsigned CatalogueThreads(unsigned jobs) {
   if (jobs > 0) return jobs;
   return std::max(1u, std::thread::hardware_concurrency());
@@ -153,18 +172,17 @@ void SummariseAlone(std::span<const DesignEntry> designs, const std::function<vo
 void SummariseInOrder(std::span<const DesignEntry> designs, unsigned jobs,
                       const std::function<void(DesignSummary&&)>& emit, const std::atomic<bool>* cancel,
                       const std::function<void()>& beforeWait) {
+  GiveLargeBlocksBackWhenFreed();
   const std::size_t batches = (designs.size() + kBatchSize - 1) / kBatchSize;
   const unsigned threads = unsigned(std::min<std::size_t>(CatalogueThreads(jobs), std::max<std::size_t>(batches, 1)));
   OrderedRing ring(designs.size(), threads * kBatchesPerThread * kBatchSize, cancel);
   ReadBudget budget(kReadBudget);
   const auto work = [&] {
-    std::vector<DesignSummary> summaries(kBatchSize);
     while (const std::optional<Batch> batch = ring.Take()) {
-      for (std::size_t i = 0; i < batch->count; ++i) {
-        const DesignEntry& design = designs[batch->first + i];
-        summaries[i] = ring.Cancelled() ? UnreadableDesign(design.path, "") : Summarise(design, budget);
+      for (std::size_t i = batch->first; i < batch->first + batch->count; ++i) {
+        const DesignEntry& design = designs[i];
+        ring.Put(i, ring.Cancelled() ? UnreadableDesign(design.path, "") : Summarise(design, budget));
       }
-      ring.Put(*batch, summaries);
     }
   };
   std::vector<std::jthread> workers;

@@ -98,6 +98,23 @@ TEST(CatalogueTest, SummariesComeInTheOrderOfTheDesignsWhateverTheThreads) {
   for (const unsigned jobs : {2u, 7u, 0u}) EXPECT_EQ(Catalogue(designs, jobs), one) << jobs << " threads";
 }
 
+// A design that takes long to summarise, in the same batch as the one before
+// it: that one is emitted, and what was emitted passed on, before the slow one is done.
+TEST(CatalogueTest, WhatIsEmittedIsPassedOnBeforeWaitingForASlowDesign) {
+  TempFolder folder;
+  folder.Write("a.td4", DesignClimbing(1));
+  folder.Write("b.td4", DesignClimbing(300'000));
+  const std::vector<DesignEntry> designs = FindDesigns({folder.Path("")}, false);
+  std::vector<std::string> events;
+  SummariseInOrder(
+      designs, 1, [&](DesignSummary&& summary) { events.push_back(std::filesystem::path(summary.path).filename()); },
+      nullptr, [&] { events.push_back("passed on"); });
+  ASSERT_GE(events.size(), 3u);
+  EXPECT_EQ(events.back(), "b.td4");
+  EXPECT_EQ(events.end()[-2], "passed on");
+  EXPECT_EQ(events.end()[-3], "a.td4");
+}
+
 TEST(CatalogueTest, CancellingStopsTheCatalogue) {
   TempFolder folder;
   const std::vector<DesignEntry> designs = MixedFolder(folder, 200);
