@@ -1,5 +1,7 @@
 #include "cli/Commands.h"
 
+#include <unistd.h>
+
 #include <CLI/CLI.hpp>
 
 #include <charconv>
@@ -14,7 +16,10 @@
 #include "cli/DesignSession.h"
 #include "cli/DisplayName.h"
 #include "cli/ProfilePicture.h"
+#include "cli/StderrMessageBox.h"
+#include "framework/Exceptions.h"
 #include "framework/IntField.h"
+#include "framework/OutputGuard.h"
 #include "listing/ElevationFit.h"
 #include "listing/ListTrack.h"
 #include "listing/ListingHeader.h"
@@ -32,6 +37,17 @@ std::optional<int> ParseStartElevation(const std::string& text) {
 
 int ExitStatus(const DesignSession& session) { return session.Failed() ? kExitFailure : kExitSuccess; }
 
+// What is printed must not go into one of the designs it reads (td4 list d.td4 >> d.td4).
+bool StandardOutputIsNoInput(const std::vector<std::string>& inputs) {
+  try {
+    COutputGuard(inputs, OutputKind::Listing).Check(STDOUT_FILENO, "", false, "standard output");
+    return true;
+  } catch (const COutputIsInputException& refusal) {
+    PrintMessage("", FailureReportText(refusal));
+    return false;
+  }
+}
+
 // With several designs on screen, each is headed by its name, as head(1) does it.
 void PrintScreenHeading(const std::string& path, bool first) {
   std::printf("%s==> %s <==\n", first ? "" : "\n", DisplayName(path).c_str());
@@ -40,6 +56,7 @@ void PrintScreenHeading(const std::string& path, bool first) {
 int RunList(const CommandLine& line) {
   const std::optional<int> startElevation = ParseStartElevation(line.startElevation);
   if (!startElevation) return kExitUsage;
+  if (!StandardOutputIsNoInput(line.files)) return kExitFailure;
   DesignSession session(line.yes);
   ConsoleListingFile file;
   const bool headings = line.screen && line.files.size() > 1;
@@ -92,6 +109,7 @@ RangeCheck CheckRange(CDecoderDoc& doc, std::int32_t startElevation) {
 int RunCheck(const CommandLine& line) {
   const std::optional<int> startElevation = ParseStartElevation(line.startElevation);
   if (!startElevation) return kExitUsage;
+  if (!StandardOutputIsNoInput(line.files)) return kExitFailure;
   DesignSession session(line.yes);
   bool outOfRange = false;
   for (const std::string& path : line.files) {

@@ -111,6 +111,28 @@ TEST_P(Td4OwnInputTest, IsRefusedUnlessADesignReplacesItself) {
   EXPECT_TRUE(fs::is_symlink(folder.Path("soft.png")));
 }
 
+// What is printed goes to standard output alone, which must not be the design opened for appending.
+TEST(Td4OwnInputTest, PrintingIntoTheDesignIsRefused) {
+  const std::vector<std::string> commands[] = {
+      {"list", "d.png"}, {"list", "--json", "d.png"}, {"list", "--screen", "d.png"}, {"check", "d.png"},
+      {"list", "-"},  // standard input is the design too
+  };
+  for (const std::vector<std::string>& args : commands) {
+    TempFolder folder;
+    const std::string design = folder.Write("d.png", kDesign);
+    Td4Options options;
+    options.folder = folder.Path("");
+    options.inputFile = "d.png";
+    options.outputFile = design;
+    options.appendOutput = true;
+    const Td4Result result = RunTd4(args, options);
+    EXPECT_EQ(result.status, 1) << args[1];
+    EXPECT_EQ(result.err, "td4: standard output is the design file itself; choose another file for the listing.\n")
+        << args[1];
+    EXPECT_EQ(ReadFileBytes(design), kDesign) << args[1];
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryCommandAndName, Td4OwnInputTest, ::testing::ValuesIn(AllCases()),
                          [](const auto& info) {
                            return std::string(info.param.command->name) + "_" + info.param.name->name;
