@@ -18,18 +18,19 @@ QSize PictureSize(const scene::Scene& scene, double scale = 1) {
   return {int(std::ceil(scene.width * scale)), int(std::ceil(scene.height * scale))};
 }
 
-void Paint(QPaintDevice& device, const scene::Scene& scene, const SceneFont& font) {
+void Paint(QPaintDevice& device, const scene::Scene& scene, const SceneFont& font, double scale = 1) {
   QPainter painter;
   if (!painter.begin(&device)) throw CMemoryException();
+  painter.scale(scale, scale);
   PaintScene(painter, scene, PictureColours(), font);
 }
 
 QByteArray Png(const scene::Scene& scene, const SceneFont& font, double pixelRatio) {
   QImage image(PictureSize(scene, pixelRatio), QImage::Format_RGB32);
   if (image.isNull()) throw CMemoryException();
-  // The painter then works in scene units, each pixelRatio pixels wide.
-  image.setDevicePixelRatio(pixelRatio);
-  Paint(image, scene, font);
+  // The painter works in scene units, each pixelRatio pixels wide. A scale,
+  // not a device pixel ratio: a ratio below 1 is not drawn at all.
+  Paint(image, scene, font, pixelRatio);
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);

@@ -46,23 +46,44 @@ TEST(PictureFileTest, APngReadsBackAtItsSize) {
   EXPECT_TRUE(found);
 }
 
-// File managers ask for 128 and 256 pixels; any size gives a picture that
-// wide and three quarters as high, never wider.
+QImage ReadThumbnail(int size) {
+  SkyHigh design;
+  QByteArray png = Bytes(ThumbnailPicture(design.doc, SkyHigh::kStartElevation, size));
+  QBuffer buffer(&png);
+  QImageReader reader(&buffer);
+  EXPECT_EQ(reader.format(), "png");
+  return reader.read();
+}
+
+// How far apart two pictures of one size are: the mean of every channel's difference, 0..255.
+double MeanDifference(const QImage& a, const QImage& b) {
+  double sum = 0;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x) {
+      const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+      sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+    }
+  return sum / (3.0 * a.width() * a.height());
+}
+
+// File managers ask for 128 and 256 pixels, a panel for less; any size gives a
+// picture that wide and three quarters as high, of the whole scene: the large
+// one scaled down, give or take the smoothing.
 TEST(PictureFileTest, AThumbnailReadsBackAtTheSizeAskedFor) {
   const QRgb warning = PictureColours()[scene::Ink::OutOfRange].rgb();
-  for (const int size : {128, 256, 100}) {
-    SkyHigh design;
-    QByteArray png = Bytes(ThumbnailPicture(design.doc, SkyHigh::kStartElevation, size));
-    QBuffer buffer(&png);
-    QImageReader reader(&buffer);
-    EXPECT_EQ(reader.format(), "png");
-    const QImage image = reader.read();
+  const QImage large = ReadThumbnail(256);
+  for (const int size : {256, 128, 100, 64, 48}) {
+    const QImage image = ReadThumbnail(size);
     ASSERT_FALSE(image.isNull()) << size;
     EXPECT_EQ(image.size(), QSize(size, size * 3 / 4)) << size;
     int warningPixels = 0;
     for (int y = 0; y < image.height(); ++y)
       for (int x = 0; x < image.width(); ++x) warningPixels += image.pixel(x, y) == warning;
     EXPECT_GT(warningPixels, size / 4) << size;  // the stretch above 61
+    const QImage scaled = large.scaled(image.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    EXPECT_LT(MeanDifference(image.convertToFormat(QImage::Format_RGB32), scaled.convertToFormat(QImage::Format_RGB32)),
+              12)
+        << size;
   }
 }
 
