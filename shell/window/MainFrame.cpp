@@ -69,16 +69,24 @@ CMainFrame::CMainFrame(IFileDialogs& fileDialogs)
 
 // On a small screen, or with large text scaling it down, a desktop panel must
 // still leave the status bar (with the scan's Cancel) in sight. The list gives
-// up lines beyond its fewest only where the window could not get that small.
+// up lines beyond its fewest only where the window could not get that small;
+// where even its fewest are too many, the profile gives up its smallest plot
+// and the list takes back the lines that then fit.
 void CMainFrame::FitMinimumToScreen() {
   const int room = screen()->geometry().height() * 9 / 10;
   setMinimumSize(kMinWidth, std::min(kMinHeight, room));
-  for (int lines = CDecoderView::kMinListedLines; lines >= CDecoderView::kFewestListedLines; --lines) {
-    m_pView->SetMinListedLines(lines);
+  const auto fits = [this, room] {
     // The window's layout keeps the panes' last minimum until told.
     m_pPanes->updateGeometry();
     layout()->invalidate();
-    if (layout()->totalMinimumSize().height() <= room) break;
+    return layout()->totalMinimumSize().height() <= room;
+  };
+  for (const bool profileMayShrinkAway : {false, true}) {
+    m_pProfileStrip->SetMayShrinkAway(profileMayShrinkAway);
+    for (int lines = CDecoderView::kMinListedLines; lines >= CDecoderView::kFewestListedLines; --lines) {
+      m_pView->SetMinListedLines(lines);
+      if (fits()) return;
+    }
   }
 }
 

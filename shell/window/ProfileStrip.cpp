@@ -88,9 +88,14 @@ void CProfileStrip::MoveMarker(int segment) {
 
 QSize CProfileStrip::sizeHint() const { return {600, 180}; }
 
+void CProfileStrip::SetMayShrinkAway(bool may) {
+  m_bMayShrinkAway = may;
+  updateGeometry();
+}
+
 // The least height that still shows a plot between the labels above and below
 // it; the segment list keeps its lines before the profile gets more.
-QSize CProfileStrip::minimumSizeHint() const { return {200, 90}; }
+QSize CProfileStrip::minimumSizeHint() const { return {200, m_bMayShrinkAway ? 0 : 90}; }
 
 bool CProfileStrip::event(QEvent* event) {
   if (event->type() != QEvent::ToolTip) return QWidget::event(event);

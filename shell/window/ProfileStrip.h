@@ -45,6 +45,9 @@ public:
   // line as the list shows it.
   QString SegmentTip(int segment) const;
 
+  // Where the window has no room for the smallest plot, the strip may get no height at all.
+  void SetMayShrinkAway(bool may);
+
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
 
@@ -66,6 +69,7 @@ private:
   ElevationProfile m_profile;
   int m_nSelectedLine = -1;
   int m_nMarker = -1;
+  bool m_bMayShrinkAway = false;
   QString m_strFit;
   QPixmap m_picture;  // null once it no longer matches the size, profile, selection, palette or font
 };

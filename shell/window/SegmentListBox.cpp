@@ -1,5 +1,7 @@
 #include "shell/window/SegmentListBox.h"
 
+#include <QEvent>
+#include <QScrollBar>
 #include <QStringListModel>
 #include <QStyle>
 
@@ -11,8 +13,13 @@ SegmentListBox::SegmentListBox(QWidget* parent) : QListView(parent), m_pLines(ne
   setModel(m_pLines);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setSelectionMode(QAbstractItemView::SingleSelection);
+  // Every line as high and as wide as the widest, so that a long listing is laid out at once.
   setUniformItemSizes(true);
-  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+  // Unkerned, the lines' widths add up from their fields', which a long listing measures once each.
+  QFont unkerned;
+  unkerned.setKerning(false);
+  setFont(unkerned);
   setAccessibleName(QStringLiteral("Track segments"));
   SetTabStops({});
   ShowFocusFrame(*this);
@@ -27,7 +34,13 @@ void SegmentListBox::currentChanged(const QModelIndex& current, const QModelInde
     QAbstractItemView::currentChanged(current, previous);
 }
 
+void SegmentListBox::changeEvent(QEvent* event) {
+  QListView::changeEvent(event);
+  if (event->type() == QEvent::FontChange) SetTabStops(m_tabStopUnits);
+}
+
 void SegmentListBox::SetTabStops(const std::vector<int>& dialogUnits) {
+  m_tabStopUnits = dialogUnits;
   const DialogUnits units(fontMetrics());
   std::vector<int> pixels;
   for (int stop : dialogUnits) pixels.push_back(units.X(stop));
@@ -35,14 +48,24 @@ void SegmentListBox::SetTabStops(const std::vector<int>& dialogUnits) {
   setItemDelegate(columns);
   delete m_pColumns;
   m_pColumns = columns;
+  MeasureWidestLine();
 }
 
-void SegmentListBox::ResetContent() { m_pLines->setStringList({}); }
+void SegmentListBox::MeasureWidestLine() {
+  m_pColumns->SetWidestLine(m_pColumns->WidestLine(m_pLines->stringList(), font()));
+}
+
+void SegmentListBox::ResetContent() {
+  m_pLines->setStringList({});
+  m_pColumns->SetWidestLine(0);
+}
 
 void SegmentListBox::AddStrings(const QStringList& lines) {
   // One model reset instead of a row insertion per line keeps a long listing
   // quick; the list is filled right after ResetContent, so no selection is lost.
-  if (!lines.isEmpty()) m_pLines->setStringList(m_pLines->stringList() + lines);
+  if (lines.isEmpty()) return;
+  m_pLines->setStringList(m_pLines->stringList() + lines);
+  MeasureWidestLine();
 }
 
 int SegmentListBox::GetCount() const { return m_pLines->rowCount(); }
@@ -67,5 +90,7 @@ int SegmentListBox::HeightForLines(int lines) const {
   option.features |= QStyleOptionViewItem::HasDisplay;
   option.text = QStringLiteral("0");
   const int line = style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this).height();
-  return lines * line + 2 * frameWidth();
+  // The scroll bar's room is kept whether a line is wider than the list or not:
+  // the lines stay when it shows.
+  return lines * line + horizontalScrollBar()->sizeHint().height() + 2 * frameWidth();
 }

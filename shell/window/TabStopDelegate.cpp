@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QSet>
 
 TabStopDelegate::TabStopDelegate(std::vector<int> tabStops, QObject* parent)
     : QStyledItemDelegate(parent), m_tabStops(std::move(tabStops)) {}
@@ -27,6 +28,57 @@ std::vector<TabStopDelegate::Field> TabStopDelegate::LayOut(const QString& line,
     x += metrics.horizontalAdvance(parts[i]);
   }
   return fields;
+}
+
+namespace {
+
+// Where a font's digits share one width and nothing is kerned, lines that
+// differ only in their digits are laid out equally wide. A listing's lines
+// mostly differ so (numbers, counts, elevations), so each shape is measured once.
+bool EvenDigits(const QFont& font, const QFontMetrics& metrics) {
+  if (font.kerning()) return false;
+  const int zero = metrics.horizontalAdvance(QLatin1Char('0'));
+  for (char digit = '1'; digit <= '9'; ++digit)
+    if (metrics.horizontalAdvance(QLatin1Char(digit)) != zero) return false;
+  return true;
+}
+
+}  // namespace
+
+int TabStopDelegate::WidestLine(const QStringList& lines, const QFont& font) const {
+  const QFontMetrics metrics(font);
+  const bool byShape = EvenDigits(font, metrics);
+  QSet<QString> measured;
+  QString shape;
+  int widest = 0;
+  for (const QString& line : lines) {
+    shape = line;
+    if (byShape)
+      for (QChar& c : shape)
+        if (c >= u'1' && c <= u'9') c = u'0';
+    if (measured.contains(shape)) continue;
+    measured.insert(shape);
+    const std::vector<Field> fields = LayOut(shape, metrics);
+    widest = std::max(widest, fields.back().x + metrics.horizontalAdvance(fields.back().text));
+  }
+  return widest;
+}
+
+void TabStopDelegate::SetWidestLine(int width) {
+  if (width == m_nWidestLine) return;
+  m_nWidestLine = width;
+  emit sizeHintChanged(QModelIndex());
+}
+
+QSize TabStopDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+  // The style's size of a one-character line, widened from that character to the widest line.
+  QStyleOptionViewItem item = option;
+  initStyleOption(&item, index);
+  item.text = QStringLiteral("0");
+  const QWidget* widget = item.widget;
+  QStyle* style = widget ? widget->style() : QApplication::style();
+  const QSize one = style->sizeFromContents(QStyle::CT_ItemViewItem, &item, QSize(), widget);
+  return {one.width() - item.fontMetrics.horizontalAdvance(item.text) + m_nWidestLine, one.height()};
 }
 
 void TabStopDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {

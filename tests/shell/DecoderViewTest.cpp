@@ -1,6 +1,7 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QScrollBar>
 #include <QToolTip>
 
 #include "shell/dialogs/DialogUnits.h"
@@ -18,6 +19,24 @@ constexpr std::uint8_t kChain = SegmentFlag::ChainLift;
 DesignDescription ClimbingCircuit() {
   return Design({{kLevel}, {kLevel}, {kLevelToUp, kChain}, {kUp, kChain}, {kUp, kChain}, {kUpToLevel, kChain},
                  {kLeftCurve}});
+}
+
+// A window width and a font size the form is shown at, and whether a text is then too wide for it.
+struct WidthCase {
+  const char* name;
+  int windowWidth;
+  double fontScale;  // times the desktop font
+  bool tooWide;
+};
+
+// Shows the window at the case's width with the form in the case's font.
+void ShowAt(ShellFixture& shell, const WidthCase& c, const QFont& desktopFont) {
+  QFont font = desktopFont;
+  font.setPointSizeF(font.pointSizeF() * c.fontScale);
+  shell.View().setFont(font);
+  shell.frame.resize(c.windowWidth, 650);
+  QTRY_COMPARE(shell.frame.width(), c.windowWidth);
+  QCoreApplication::processEvents();
 }
 
 const QStringList kClimbingCircuitLines = {
@@ -43,6 +62,7 @@ private slots:
   void reverseAsksAboutOpenCircuitsAndRefusesChainLifts();
   void copiesTheSelectedLineExactly();
   void linesUpColumnsAtTheTabStops();
+  void scrollsSidewaysToTheEndOfTheWidestLine();
   void listsAHundredThousandLines();
 };
 
@@ -225,28 +245,18 @@ void DecoderViewTest::endsCutNamesWithAnEllipsis() {
   ElidedLabel& name = *view.m_wndRideType;
   const QString full = "Suspended Single-Rail Roller Coaster";
   const QFont desktopFont = view.font();
-  const struct {
-    const char* name;
-    int windowWidth;
-    double fontScale;
-    bool cut;
-  } cases[] = {
+  const WidthCase cases[] = {
       {"room for the name", 500, 1, false},
       {"narrowest window", 320, 1, true},
       {"twice the font at the same width", 500, 2, true},
       {"back to the desktop font", 500, 1, false},
   };
-  for (const auto& c : cases) {
-    QFont font = desktopFont;
-    font.setPointSizeF(font.pointSizeF() * c.fontScale);
-    view.setFont(font);
-    shell.frame.resize(c.windowWidth, 650);
-    QTRY_COMPARE(shell.frame.width(), c.windowWidth);
-    QCoreApplication::processEvents();
-
+  for (const WidthCase& c : cases) {
+    ShowAt(shell, c, desktopFont);
+    const bool cut = c.tooWide;
     const QString shown = name.ShownText();
-    QVERIFY2(shown.endsWith(u'…') == c.cut, qPrintable(QStringLiteral("%1: %2").arg(c.name, shown)));
-    QVERIFY2(full.startsWith(c.cut ? shown.chopped(1) : shown), qPrintable(shown));
+    QVERIFY2(shown.endsWith(u'…') == cut, qPrintable(QStringLiteral("%1: %2").arg(c.name, shown)));
+    QVERIFY2(full.startsWith(cut ? shown.chopped(1) : shown), qPrintable(shown));
     QVERIFY2(name.fontMetrics().horizontalAdvance(shown) <= name.contentsRect().width(), c.name);
     // What is painted is the shown text, as a plain label would paint it.
     QLabel plain(shown);
@@ -259,8 +269,8 @@ void DecoderViewTest::endsCutNamesWithAnEllipsis() {
     QCOMPARE(QAccessible::queryAccessibleInterface(&name)->text(QAccessible::Name), full);
     QHelpEvent hover(QEvent::ToolTip, QPoint(1, 1), name.mapToGlobal(QPoint(1, 1)));
     QApplication::sendEvent(&name, &hover);
-    QVERIFY2(hover.isAccepted() == c.cut, c.name);
-    if (c.cut) QCOMPARE(QToolTip::text(), full);
+    QVERIFY2(hover.isAccepted() == cut, c.name);
+    if (cut) QCOMPARE(QToolTip::text(), full);
   }
 }
 
@@ -381,6 +391,42 @@ void DecoderViewTest::linesUpColumnsAtTheTabStops() {
     for (const TabStopDelegate::Field& field : shell.List().Columns().LayOut(c.line, metrics))
       starts.push_back(field.x);
     QVERIFY2(starts == c.fieldStarts, c.line);
+  }
+}
+
+void DecoderViewTest::scrollsSidewaysToTheEndOfTheWidestLine() {
+  ShellFixture shell;
+  constexpr std::uint8_t kBankedRightSmall = 45;
+  shell.OpenDesign(Design({{kLevel}, {kBankedRightSmall}, {kLevel}}));
+  shell.View().ShowStartElevation(62);
+  shell.frame.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&shell.frame));
+  SegmentListBox& list = shell.List();
+  const QString widest = "2\t\tBanked right-hand curve (small radius) (TOO HIGH!)";
+  QCOMPARE(list.GetText(1), widest);
+  const QFont desktopFont = shell.View().font();
+  const WidthCase cases[] = {
+      {"room for every line", 1000, 1, false},
+      {"narrowest window", 320, 1, true},
+      {"twice the font", 600, 2, true},
+  };
+  for (const WidthCase& c : cases) {
+    ShowAt(shell, c, desktopFont);
+    const bool scrolls = c.tooWide;
+    QScrollBar& bar = *list.horizontalScrollBar();
+    QVERIFY2((bar.maximum() > 0) == scrolls, qPrintable(QStringLiteral("%1: %2").arg(c.name).arg(bar.maximum())));
+    bar.setValue(bar.maximum());
+    // Each line is as wide as the widest is painted, and scrolled to the end the widest shows whole.
+    const QFontMetrics metrics = list.fontMetrics();
+    const TabStopDelegate::Field last = list.Columns().LayOut(widest, metrics).back();
+    const int reach = last.x + metrics.horizontalAdvance(last.text);
+    const QRect line = list.visualRect(list.model()->index(0, 0));
+    QVERIFY2(line.width() >= reach, c.name);
+    const int blank = list.viewport()->width() - (line.left() + reach);
+    QVERIFY2(blank > 0, c.name);
+    // It scrolls no further than that, give or take the line's margins.
+    if (scrolls)
+      QVERIFY2(blank <= metrics.averageCharWidth(), qPrintable(QStringLiteral("%1: %2").arg(c.name).arg(blank)));
   }
 }
 
