@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
+#include <QScrollArea>
 #include <QUndoStack>
 
 #include "framework/MessageBox.h"
@@ -47,9 +48,21 @@ CDecoderView::CDecoderView(CDecoderDoc& document, QUndoStack& undoStack, QWidget
   m_wndSegmentList = new SegmentListBox(this);
   m_wndSegmentList->SetTabStops(kListTabStops);
 
+  // The fields scroll where the screen has no room for all their rows.
+  auto* fields = new QWidget;
+  fields->setLayout(m_pFields);
+  m_pFieldsArea = new QScrollArea(this);
+  m_pFieldsArea->setWidget(fields);
+  m_pFieldsArea->setWidgetResizable(true);
+  m_pFieldsArea->setFrameShape(QFrame::NoFrame);
+  m_pFieldsArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  m_pFieldsArea->setFocusPolicy(Qt::NoFocus);
+  m_pFieldsArea->viewport()->setAutoFillBackground(false);
+  fields->setAutoFillBackground(false);
+
   m_pForm = new QVBoxLayout(this);
   m_pForm->setSpacing(0);
-  m_pForm->addLayout(m_pFields);
+  m_pForm->addWidget(m_pFieldsArea);
   m_pForm->addSpacing(0);
   m_pForm->addWidget(m_wndSegmentCount, 0, Qt::AlignLeft);
   m_pForm->addSpacing(0);
@@ -103,6 +116,22 @@ void CDecoderView::SpaceForFont() {
   m_pForm->itemAt(3)->spacerItem()->changeSize(0, units.Y(53) - units.Y(51), QSizePolicy::Minimum, QSizePolicy::Fixed);
   m_pListRow->setContentsMargins(0, 0, margin, 0);
   m_wndSegmentList->setMinimumHeight(m_wndSegmentList->HeightForLines(m_nMinListedLines));
+  SizeFieldsArea();
+  m_pForm->invalidate();
+}
+
+// The fields get no more room than their rows take, and give up rows only when told.
+void CDecoderView::SizeFieldsArea() {
+  const auto height = [this](int rows) {
+    return rows * m_wndRideType->sizeHint().height() + (rows - 1) * m_pFields->verticalSpacing();
+  };
+  m_pFieldsArea->setMinimumHeight(height(m_nMinFieldRows));
+  m_pFieldsArea->setMaximumHeight(height(kFieldRows));
+}
+
+void CDecoderView::SetMinFieldRows(int rows) {
+  m_nMinFieldRows = rows;
+  SizeFieldsArea();
   m_pForm->invalidate();
 }
 

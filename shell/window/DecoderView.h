@@ -13,6 +13,7 @@ class QAction;
 class QGridLayout;
 class QHBoxLayout;
 class QLabel;
+class QScrollArea;
 class QUndoStack;
 class QVBoxLayout;
 class SegmentListBox;
@@ -36,6 +37,10 @@ public:
   // How many lines the list keeps at the smallest size (the font decides their height).
   void SetMinListedLines(int lines);
   int MinListedLines() const { return m_nMinListedLines; }
+  // How many of the four field rows show at the smallest size; the others are scrolled to.
+  static constexpr int kFieldRows = 4;
+  void SetMinFieldRows(int rows);
+  QScrollArea& FieldsArea() const { return *m_pFieldsArea; }
 
   // A document was created or opened in the window: nothing before it can be undone.
   void OnInitialUpdate();
@@ -69,6 +74,7 @@ public:
   ElidedLabel* m_wndRideType;
   int m_nStartElevation = 1;
   int m_nMinListedLines = kMinListedLines;
+  int m_nMinFieldRows = kFieldRows;
 
 signals:
   // A command changed the document or its listing.
@@ -94,6 +100,7 @@ private:
   // A caption and the field at its right, in the given row of the fields.
   ElidedLabel* AddField(const char* caption, int row);
   void SpaceForFont();
+  void SizeFieldsArea();
 
   void ResetList() override;
   void SetFieldText(FormField field, const std::string& text) override;
@@ -101,6 +108,7 @@ private:
 
   QVBoxLayout* m_pForm;
   QGridLayout* m_pFields;
+  QScrollArea* m_pFieldsArea;
   QHBoxLayout* m_pListRow;
   CDecoderDoc& m_document;
   QUndoStack& m_undoStack;

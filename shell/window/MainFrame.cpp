@@ -71,7 +71,8 @@ CMainFrame::CMainFrame(IFileDialogs& fileDialogs)
 // still leave the status bar (with the scan's Cancel) in sight. The list gives
 // up lines beyond its fewest only where the window could not get that small;
 // where even its fewest are too many, the profile gives up its smallest plot
-// and the list takes back the lines that then fit.
+// and the list takes back the lines that then fit; the form's fields, last,
+// give up rows, which then scroll.
 void CMainFrame::FitMinimumToScreen() {
   const int room = screen()->geometry().height() * 9 / 10;
   setMinimumSize(kMinWidth, std::min(kMinHeight, room));
@@ -81,12 +82,17 @@ void CMainFrame::FitMinimumToScreen() {
     layout()->invalidate();
     return layout()->totalMinimumSize().height() <= room;
   };
+  m_pView->SetMinFieldRows(CDecoderView::kFieldRows);
   for (const bool profileMayShrinkAway : {false, true}) {
     m_pProfileStrip->SetMayShrinkAway(profileMayShrinkAway);
     for (int lines = CDecoderView::kMinListedLines; lines >= CDecoderView::kFewestListedLines; --lines) {
       m_pView->SetMinListedLines(lines);
       if (fits()) return;
     }
+  }
+  for (int rows = CDecoderView::kFieldRows - 1; rows >= 1; --rows) {
+    m_pView->SetMinFieldRows(rows);
+    if (fits()) return;
   }
 }
 

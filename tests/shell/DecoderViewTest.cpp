@@ -21,6 +21,9 @@ DesignDescription ClimbingCircuit() {
                  {kLeftCurve}});
 }
 
+// Where a widget of the form is, in the form's own coordinates.
+QRect InView(const QWidget& widget, const QWidget& view) { return {widget.mapTo(&view, QPoint()), widget.size()}; }
+
 // A window width and a font size the form is shown at, and whether a text is then too wide for it.
 struct WidthCase {
   const char* name;
@@ -177,7 +180,7 @@ void DecoderViewTest::stretchesListAndNameFieldsWithTheWindow() {
   CDecoderView& view = shell.View();
   shell.frame.show();
   QVERIFY(QTest::qWaitForWindowExposed(&shell.frame));
-  const QRect fileFormat = view.m_wndFileFormat->geometry();
+  const QRect fileFormat = InView(*view.m_wndFileFormat, view);
   const QRect segmentCount = view.m_wndSegmentCount->geometry();
 
   for (const QSize size : {QSize(700, 650), QSize(320, 400), QSize(1000, 500)}) {
@@ -190,8 +193,8 @@ void DecoderViewTest::stretchesListAndNameFieldsWithTheWindow() {
     QCOMPARE(cx - (list.right() + 1), list.left());
     QCOMPARE(cy - (list.bottom() + 1), 2);
     for (QLabel* field : {view.m_wndRideType, view.m_wndVehicleType, view.m_wndOperatingMode})
-      QCOMPARE(cx - (field->geometry().right() + 1), 4);
-    QCOMPARE(view.m_wndFileFormat->geometry(), fileFormat);
+      QCOMPARE(cx - (InView(*field, view).right() + 1), 4);
+    QCOMPARE(InView(*view.m_wndFileFormat, view), fileFormat);
     QCOMPARE(view.m_wndSegmentCount->geometry(), segmentCount);
   }
   QCOMPARE(shell.frame.minimumSize(), QSize(320, 400));
@@ -218,8 +221,8 @@ void DecoderViewTest::followsAFontChange() {
   const QList<QLabel*> fields = {view.m_wndRideType, view.m_wndVehicleType, view.m_wndOperatingMode,
                                  view.m_wndFileFormat};
   for (int row = 0; row < 4; ++row) {
-    const QRect caption = captions[row]->geometry();
-    const QRect field = fields[row]->geometry();
+    const QRect caption = InView(*captions[row], view);
+    const QRect field = InView(*fields[row], view);
     QVERIFY(caption.width() >= captions[row]->sizeHint().width());
     QVERIFY(caption.height() >= captions[row]->sizeHint().height());
     QVERIFY(field.left() > caption.right());
@@ -227,12 +230,12 @@ void DecoderViewTest::followsAFontChange() {
     // The fields start 66 dialog units in, in units of the new font.
     QVERIFY(std::abs(field.left() - DialogUnits(view.fontMetrics()).X(66)) <= 1);
   }
-  QVERIFY(view.m_wndSegmentCount->y() > view.m_wndFileFormat->geometry().bottom());
+  QVERIFY(view.m_wndSegmentCount->y() > InView(*view.m_wndFileFormat, view).bottom());
   QVERIFY(view.m_wndSegmentList->y() > view.m_wndSegmentCount->geometry().bottom());
   const QRect list = view.m_wndSegmentList->geometry();
   QCOMPARE(view.height() - (list.bottom() + 1), 2);
   QCOMPARE(view.width() - (list.right() + 1), list.left());
-  QCOMPARE(view.width() - (view.m_wndRideType->geometry().right() + 1), 4);
+  QCOMPARE(view.width() - (InView(*view.m_wndRideType, view).right() + 1), 4);
 }
 
 void DecoderViewTest::endsCutNamesWithAnEllipsis() {

@@ -1,5 +1,6 @@
 #include <QDockWidget>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStatusBar>
@@ -25,12 +26,14 @@ void LargeTextTest::initTestCase() { QCOMPARE(qApp->devicePixelRatio(), 2.0); }
 
 // With the Designs panel beside the form, the smallest window leaves a tenth of
 // the screen to a desktop panel; the list still shows three lines, and the
-// profile is what gave way.
+// profile is what gave way. With a font twice as large the profile gives up its
+// whole height and the form's fields rows, which then scroll.
 void LargeTextTest::windowAtItsMinimumLeavesRoomAndKeepsThreeLines_data() {
   QTest::addColumn<double>("fontScale");
   QTest::newRow("desktop font") << 1.0;
   // Set while the program runs: the window follows.
   QTest::newRow("font a quarter larger") << 1.25;
+  QTest::newRow("font twice as large") << 2.0;
 }
 
 void LargeTextTest::windowAtItsMinimumLeavesRoomAndKeepsThreeLines() {
@@ -67,6 +70,14 @@ void LargeTextTest::windowAtItsMinimumLeavesRoomAndKeepsThreeLines() {
            qPrintable(QStringLiteral("profile %1 pixels high").arg(profile.height())));
   // Nothing is pushed out at the bottom: the status bar, with the scan's Cancel, shows whole.
   QCOMPARE(shell.frame.statusBar()->geometry().bottom(), shell.frame.rect().bottom());
+  // Field rows that gave way are scrolled to, each whole.
+  CDecoderView& view = shell.View();
+  QScrollArea& fields = view.FieldsArea();
+  for (QLabel* value : {view.m_wndRideType, view.m_wndVehicleType, view.m_wndOperatingMode, view.m_wndFileFormat}) {
+    fields.ensureWidgetVisible(value, 0, 0);
+    const QRect shown(value->mapTo(fields.viewport(), QPoint()), value->size());
+    QVERIFY2(fields.viewport()->rect().contains(shown), qPrintable(value->text()));
+  }
 }
 
 QTEST_MAIN(LargeTextTest)
