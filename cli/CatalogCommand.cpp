@@ -14,18 +14,30 @@
 
 namespace {
 
+// A design's row comes in two parts: what its own summary gives, made on the
+// thread that summarised it, and what comes of the designs before it, made
+// in their order.
 struct CatalogFormat {
   std::string header;
-  std::string (*row)(const DesignSummary&);
+  std::string (*rowStart)(const DesignSummary&);
+  std::string (*rowEnd)(const DesignSummary&);
 };
 
+std::string Nothing(const DesignSummary&) { return {}; }
+
 CatalogFormat FormatOf(const CommandLine& line) {
-  if (line.json) return {"", CatalogJsonLine};
-  if (line.csv) return {CatalogCsvHeader(), CatalogCsvRow};
-  return {CatalogTableHeader(), CatalogTableRow};
+  if (line.json) return {"", CatalogJsonLineStart, CatalogJsonLineEnd};
+  if (line.csv) return {CatalogCsvHeader(), CatalogCsvRowStart, CatalogCsvRowEnd};
+  return {CatalogTableHeader(), CatalogTableRow, Nothing};
 }
 
 void Write(const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); }
+
+// A summary and the start of its row.
+struct StartedRow {
+  DesignSummary summary;
+  std::string start;
+};
 
 }  // namespace
 
@@ -40,13 +52,20 @@ int RunCatalog(const CommandLine& line) {
     CatalogProgress progress(designs.size());
     std::size_t done = 0;
     SameTrackFinder sameTrack;
-    SummariseInOrder(
+    SummariseInOrder<StartedRow>(
         designs, line.jobs,
         [&](DesignSummary&& summary) {
-          allFit = allFit && summary.Fits();
-          sameTrack.Place(summary);
+          std::string start = format.rowStart(summary);
+          return StartedRow{std::move(summary), std::move(start)};
+        },
+        [&](StartedRow&& row) {
+          allFit = allFit && row.summary.Fits();
+          sameTrack.Place(row.summary);
           progress.BeforeRow();
-          if (!line.sameTrack || !summary.sameTrackAs.empty()) Write(format.row(summary));
+          if (!line.sameTrack || !row.summary.sameTrackAs.empty()) {
+            Write(row.start);
+            Write(format.rowEnd(row.summary));
+          }
           progress.AfterRow(++done);
           if (std::ferror(stdout)) outputFailed = true;
         },

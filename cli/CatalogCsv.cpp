@@ -14,7 +14,7 @@ constexpr std::size_t kLoadedCells = 13;
 std::string Joined(const std::vector<std::string>& fields) {
   std::string row;
   for (std::size_t i = 0; i < fields.size(); ++i) row += (i > 0 ? "," : "") + CsvCell(ValidUtf8(fields[i]));
-  return row + kLineEnd;
+  return row;
 }
 
 const char* Word(bool value) { return value ? "true" : "false"; }
@@ -56,10 +56,11 @@ std::string CatalogCsvHeader() {
                  "fits",
                  "track_key",
                  "same_track_as",
-                 "variant"});
+                 "variant"}) +
+         kLineEnd;
 }
 
-std::string CatalogCsvRow(const DesignSummary& summary) {
+std::string CatalogCsvRowStart(const DesignSummary& summary) {
   const DesignSummary& s = summary;
   std::vector<std::string> fields = {s.path, std::to_string(s.size), Word(s.loaded), s.message};
   if (s.loaded) {
@@ -74,7 +75,9 @@ std::string CatalogCsvRow(const DesignSummary& summary) {
   fields.push_back(s.fit ? std::to_string(s.fit->last) : "");
   fields.push_back(Word(s.Fits()));
   fields.push_back(s.loaded ? DigestText(s.track.key) : "");
-  fields.push_back(s.sameTrackAs);
-  fields.push_back(VariantText(s));
   return Joined(fields);
+}
+
+std::string CatalogCsvRowEnd(const DesignSummary& summary) {
+  return "," + Joined({summary.sameTrackAs, VariantText(summary)}) + kLineEnd;
 }

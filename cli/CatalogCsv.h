@@ -12,8 +12,11 @@
 // The header row, with its line end.
 std::string CatalogCsvHeader();
 
-// The design's row, with its line end.
-std::string CatalogCsvRow(const DesignSummary& summary);
+// The design's row, in two parts: the cells the design's own summary gives,
+// and after them those that come of the designs before it (same_track_as and
+// variant) with the line end.
+std::string CatalogCsvRowStart(const DesignSummary& summary);
+std::string CatalogCsvRowEnd(const DesignSummary& summary);
 
 // field as a CSV cell: quoted, with its quotes doubled, when it holds a comma,
 // a quote, a carriage return or a line feed; else as it is.

@@ -10,7 +10,7 @@ JsonStreamWriter& JsonStreamWriter::Key(std::string_view name) {
   Separate();
   m_buffer += '"';
   m_buffer += name;
-  m_buffer += "\": ";
+  m_buffer += m_out ? "\": " : "\":";
   m_bAfterKey = true;
   return *this;
 }
@@ -28,7 +28,7 @@ std::string JsonStreamWriter::Serialise(std::string_view text) {
 void JsonStreamWriter::Literal(std::string_view json) {
   Separate();
   m_buffer += json;
-  if (m_buffer.size() >= kFlushSize) Flush();
+  if (m_out && m_buffer.size() >= kFlushSize) Flush();
 }
 
 void JsonStreamWriter::Begin(char bracket) {
@@ -40,7 +40,7 @@ void JsonStreamWriter::Begin(char bracket) {
 void JsonStreamWriter::End(char bracket) {
   const int count = m_counts.back();
   m_counts.pop_back();
-  if (count > 0) {
+  if (count > 0 && m_out) {
     m_buffer += '\n';
     Indent(m_counts.size());
   }
@@ -50,7 +50,12 @@ void JsonStreamWriter::End(char bracket) {
 
 void JsonStreamWriter::Separate() {
   if (std::exchange(m_bAfterKey, false) || m_counts.empty()) return;
-  m_buffer += m_counts.back()++ > 0 ? ",\n" : "\n";
+  const bool first = m_counts.back()++ == 0;
+  if (!m_out) {
+    if (!first) m_buffer += ',';
+    return;
+  }
+  m_buffer += first ? "\n" : ",\n";
   Indent(m_counts.size());
 }
 
@@ -64,6 +69,7 @@ void JsonStreamWriter::Indent(std::size_t depth) {
 }
 
 void JsonStreamWriter::Flush() {
+  if (!m_out) return;
   if (!m_bFailed && std::fwrite(m_buffer.data(), 1, m_buffer.size(), m_out) != m_buffer.size()) m_bFailed = true;
   m_buffer.clear();
 }

@@ -200,7 +200,8 @@ TEST(Td4CatalogTest, SameTrackKeepsOnlyTheRowsWhoseTrackAnEarlierOneHas) {
 }
 
 // The first design takes longest, so that with several threads the others are
-// done before it: they must still wait for their turn.
+// done before it: they must still wait for their turn, in every format, the
+// rows made on the workers coming out byte for byte as with one thread.
 TEST(Td4CatalogTest, ALongFirstDesignKeepsItsPlace) {
   TempFolder folder;
   DesignDescription zigzag;  // Up and Down in turn, a line each: 1-2, 2-1, ...
@@ -208,19 +209,34 @@ TEST(Td4CatalogTest, ALongFirstDesignKeepsItsPlace) {
   for (int i = 0; i < 200000; ++i) zigzag.segments.push_back({std::uint8_t(i % 2 ? 10 : 4)});
   folder.Write("a-long.td4", BuildDesignFile(zigzag));
   std::vector<std::string> expected = {"path", "./a-long.td4"};
-  for (const char* name : {"b.td4", "c.td4", "d.td4", "e.td4", "f.td4", "g.td4"}) {
+  // More than the designs a thread takes at once, so that others take some.
+  for (int i = 0; i < 100; ++i) {
+    char name[16];
+    std::snprintf(name, sizeof name, "b-%03d.td4", i);
     folder.Write(name, BuildDesignFile(Circuit()));
     expected.push_back(std::string("./") + name);
   }
   Td4Options inside;
   inside.folder = folder.Path("");
-  const Td4Result one = RunTd4({"catalog", "--csv", "--jobs", "1", "."}, inside);
-  const Td4Result four = RunTd4({"catalog", "--csv", "--jobs", "4", "."}, inside);
-  EXPECT_EQ(four.out, one.out);
-  std::vector<std::string> paths;
-  for (const Json& row : CsvByPython(four.out)) paths.push_back(row[0]);
-  EXPECT_EQ(paths, expected);
-  EXPECT_EQ(four.status, 0);
+  // CSV, JSON Lines and the table.
+  for (const std::vector<std::string>& format : std::vector<std::vector<std::string>>{{"--csv"}, {"--json"}, {}}) {
+    const auto catalog = [&](std::vector<std::string> args) {
+      args.insert(args.begin(), format.begin(), format.end());
+      args.insert(args.begin(), "catalog");
+      args.push_back(".");
+      return RunTd4(args, inside);
+    };
+    const std::string name = format.empty() ? "table" : format[0];
+    const Td4Result one = catalog({"--jobs", "1"});
+    EXPECT_EQ(one.status, 0) << name << one.err;
+    EXPECT_EQ(catalog({"--jobs", "2"}).out, one.out) << name;
+    EXPECT_EQ(catalog({}).out, one.out) << name;
+    if (name == "--csv") {
+      std::vector<std::string> paths;
+      for (const Json& row : CsvByPython(one.out)) paths.push_back(row[0]);
+      EXPECT_EQ(paths, expected);
+    }
+  }
 }
 
 TEST(Td4CatalogTest, CsvQuotesCommasQuotesAndLineBreaks) {

@@ -1,0 +1,115 @@
+#pragma once
+
+#include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <cstddef>
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <vector>
+
+// A run of consecutive designs, taken by one worker at once: a design takes a
+// few microseconds, so handing out each one alone would cost more than the work.
+struct CatalogueBatch {
+  std::size_t first;
+  std::size_t count;
+};
+
+inline constexpr std::size_t kCatalogueBatch = 32;
+
+// The items made of count designs, in a ring of slots: a worker may run ahead
+// of the one emitting by no more than the ring holds.
+template <class Item>
+class OrderedRing {
+public:
+  OrderedRing(std::size_t count, unsigned threads, const std::atomic<bool>* cancel)
+      : m_nCount(count), m_slots(threads * kBatchesPerThread * kCatalogueBatch), m_pCancel(cancel) {}
+
+  // The next batch for a worker, once its slots are free; nothing when done.
+  std::optional<CatalogueBatch> Take() {
+    std::unique_lock lock(m_mutex);
+    m_slotsFreed.wait(lock, [&] {
+      return m_bStopped || m_nNextTaken >= m_nCount ||
+             m_nNextTaken + kCatalogueBatch <= m_nNextEmitted + m_slots.size();
+    });
+    if (m_bStopped || m_nNextTaken >= m_nCount) return std::nullopt;
+    const CatalogueBatch batch{m_nNextTaken, std::min(kCatalogueBatch, m_nCount - m_nNextTaken)};
+    m_nNextTaken += batch.count;
+    return batch;
+  }
+
+  // Each item goes in as soon as it is made, so that a slow design later in
+  // the batch does not hold back the rows before it; only the one the emitter
+  // waits for wakes it.
+  void Put(std::size_t index, Item&& item) {
+    bool awaited = false;
+    {
+      const std::lock_guard lock(m_mutex);
+      m_slots[index % m_slots.size()] = std::move(item);
+      awaited = index == m_nNextEmitted;
+    }
+    if (awaited) m_filled.notify_one();
+  }
+
+  // Hands out items in order until all are emitted or cancel is set. Whenever
+  // the next one is not there yet, beforeWait (when given) runs first.
+  void EmitAll(const std::function<void(Item&&)>& deliver, const std::function<void()>& beforeWait) {
+    // Workers waiting for a slot must be let go however emitting ends.
+    struct StopOnExit {
+      OrderedRing& ring;
+      ~StopOnExit() { ring.Stop(); }
+    } stop{*this};
+    std::vector<Item> ready;
+    while (m_nNextEmitted < m_nCount) {
+      TakeReady(ready, beforeWait);
+      m_slotsFreed.notify_all();
+      for (Item& item : ready) {
+        if (Cancelled()) return;
+        deliver(std::move(item));
+      }
+    }
+  }
+
+  bool Cancelled() const { return m_pCancel && m_pCancel->load(std::memory_order_relaxed); }
+
+private:
+  static constexpr std::size_t kBatchesPerThread = 4;
+
+  // Waits for the next item in order, then takes it and every one after it
+  // that is there already.
+  void TakeReady(std::vector<Item>& ready, const std::function<void()>& beforeWait) {
+    ready.clear();
+    std::unique_lock lock(m_mutex);
+    const auto slot = [&]() -> std::optional<Item>& { return m_slots[m_nNextEmitted % m_slots.size()]; };
+    if (!slot().has_value() && beforeWait) {
+      lock.unlock();
+      beforeWait();
+      lock.lock();
+    }
+    m_filled.wait(lock, [&] { return slot().has_value(); });
+    while (m_nNextEmitted < m_nCount && slot().has_value()) {
+      ready.push_back(std::move(*slot()));
+      slot().reset();
+      ++m_nNextEmitted;
+    }
+  }
+
+  void Stop() {
+    {
+      const std::lock_guard lock(m_mutex);
+      m_bStopped = true;
+    }
+    m_slotsFreed.notify_all();
+  }
+
+  std::size_t m_nCount;
+  std::vector<std::optional<Item>> m_slots;
+  const std::atomic<bool>* m_pCancel;
+  std::mutex m_mutex;
+  std::condition_variable m_filled;
+  std::condition_variable m_slotsFreed;
+  std::size_t m_nNextTaken = 0;
+  std::size_t m_nNextEmitted = 0;
+  bool m_bStopped = false;
+};
