@@ -119,19 +119,23 @@ private:
     const double y = m_layout.top / 2;
     double x = m_layout.left;
     bool full = false;
-    const auto entry = [&](const std::string& text, scene::Shape swatch) {
+    const auto entry = [&](const std::string& text, scene::Shape swatch, std::optional<scene::Shape> edge = {}) {
       const double textX = x + kSwatchWidth + kSwatchToText;
       const double end = textX + m_measure.Width(text, m_layout.LegendLabelSize());
       full = full || end > m_scene.width - m_layout.LabelGap();
       if (full) return;
       Add(std::move(swatch));
+      if (edge) Add(std::move(*edge));
       Add(Label{{textX, y}, text, m_layout.LegendLabelSize(), Anchor::Start});
       x = end + kEntryGap;
     };
     const auto stroke = [&](TrackStyle style) {
       return Polyline{{{x, y}, {x + kSwatchWidth, y}}, StrokeInk(style), StrokeWidth(style)};
     };
-    entry("buildable 1-61", Rect{x, y - 6, kSwatchWidth, 12, Ink::Band});
+    // The band's swatch in its edges' colour too, as its fill alone hardly shows off the plot.
+    const Point corner{x, y - 6}, opposite{x + kSwatchWidth, y + 6};
+    entry("buildable 1-61", Rect{corner.x, corner.y, kSwatchWidth, 12, Ink::Band},
+          Polyline{{corner, {opposite.x, corner.y}, opposite, {corner.x, opposite.y}, corner}, Ink::BandEdge, 1});
     entry("track", stroke({}));
     entry("chain lift", stroke({.chainLift = true}));
     entry("out of range", stroke({.outOfRange = true}));

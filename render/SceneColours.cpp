@@ -2,6 +2,8 @@
 
 #include <QPalette>
 
+#include "render/Legibility.h"
+
 namespace {
 
 using scene::Ink;
@@ -11,16 +13,12 @@ const QColor kBandGreen(60, 170, 60);
 struct Hue {
   QColor onLight, onDark;
 };
+// The band's edges, dark or light enough to outline it on the plot and around it.
+const Hue kBandEdgeGreen{{40, 130, 40}, {100, 200, 100}};
 const Hue kTrackBlue{{31, 78, 156}, {110, 165, 255}};
 const Hue kLiftOrange{{214, 128, 0}, {255, 170, 60}};
 const Hue kWarningRed{{214, 32, 32}, {255, 95, 95}};
 constexpr int kSelectionAlpha = 64;
-
-// The colour share of the way from one colour to another.
-QColor Mix(const QColor& from, const QColor& to, double share) {
-  const auto channel = [share](int a, int b) { return int(a + (b - a) * share + 0.5); };
-  return QColor(channel(from.red(), to.red()), channel(from.green(), to.green()), channel(from.blue(), to.blue()));
-}
 
 }  // namespace
 
@@ -32,7 +30,7 @@ SceneColours::SceneColours(QColor window, QColor base, QColor text, QColor mid, 
       {Ink::Window, window},
       {Ink::Base, base},
       {Ink::Band, Mix(base, kBandGreen, 0.18)},
-      {Ink::BandEdge, Mix(base, kBandGreen, 0.6)},
+      {Ink::BandEdge, hue(kBandEdgeGreen)},
       {Ink::Grid, Mix(base, text, 0.15)},
       {Ink::Frame, mid},
       {Ink::Text, text},

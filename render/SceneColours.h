@@ -10,8 +10,9 @@ class QPalette;
 // The colour of every ink, made from a few colours of a palette: the
 // background around the plot, the plot's own, the text, the frame and the
 // selection. The band, the grid and the stations are mixed from them; the
-// track's hues stay (blue track, orange chain lift, red out of range) and
-// turn lighter on a dark plot, so that each meaning reads in any scheme.
+// hues stay (green band edges, blue track, orange chain lift, red out of
+// range) and turn lighter on a dark plot, so that each meaning reads in any
+// scheme.
 class SceneColours {
 public:
   SceneColours(QColor window, QColor base, QColor text, QColor mid, QColor highlight);

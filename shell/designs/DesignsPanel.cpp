@@ -1,5 +1,6 @@
 #include "shell/designs/DesignsPanel.h"
 
+#include <QEvent>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -18,6 +19,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "render/Legibility.h"
 #include "shell/designs/ColumnChooser.h"
 #include "shell/designs/DesignSortProxy.h"
 #include "shell/designs/DesignTableModel.h"
@@ -120,6 +122,7 @@ DesignsPanel::DesignsPanel(QStatusBar& statusBar, QWidget* parent)
   });
 
   m_pFilter->setPlaceholderText(QStringLiteral("Filter"));
+  KeepPlaceholderLegible();
   m_pFilter->setAccessibleName(QStringLiteral("Filter designs"));
   m_pFilter->setClearButtonEnabled(true);
   // The field's one button clears it: an icon alone, with a name for screen readers.
@@ -179,6 +182,19 @@ DesignsPanel::DesignsPanel(QStatusBar& statusBar, QWidget* parent)
 QSize DesignsPanel::sizeHint() const {
   const QSize hint = QDockWidget::sizeHint();
   return {std::max(hint.width(), fontMetrics().averageCharWidth() * kHintCharacters), hint.height()};
+}
+
+void DesignsPanel::changeEvent(QEvent* event) {
+  QDockWidget::changeEvent(event);
+  if (event->type() == QEvent::PaletteChange) KeepPlaceholderLegible();
+}
+
+// Only the placeholder is the field's own; its other colours are still the panel's.
+void DesignsPanel::KeepPlaceholderLegible() {
+  QPalette placeholder;
+  for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+    placeholder.setColor(group, QPalette::PlaceholderText, LegiblePlaceholder(palette(), group));
+  m_pFilter->setPalette(placeholder);
 }
 
 void DesignsPanel::OpenFolder(const QString& folder) {

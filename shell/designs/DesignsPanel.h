@@ -68,7 +68,12 @@ signals:
   // The scan ended, finished or cancelled.
   void scanEnded();
 
+protected:
+  // The filter's placeholder follows the palette.
+  void changeEvent(QEvent* event) override;
+
 private:
+  void KeepPlaceholderLegible();
   // Reads what changed in the folder since the rows were made.
   void Scan(KnownDesigns known);
   // Cancels the running scan, if any; it goes with the next turn of the event loop.

@@ -4,6 +4,8 @@
 #include <QStyleOptionMenuItem>
 #include <algorithm>
 
+#include "shell/window/MenuStyle.h"
+
 namespace {
 // The menu puts the first key after a tab; an item whose text brings its own keys keeps them.
 bool HasKeysBeyondTheFirst(const QAction& action) {
@@ -15,7 +17,11 @@ QString EveryKey(const QAction& action) {
 }
 }  // namespace
 
-KeysMenu::KeysMenu(const QString& title, QWidget* parent) : QMenu(title, parent) {}
+KeysMenu::KeysMenu(const QString& title, QWidget* parent) : QMenu(title, parent) {
+  auto* style = new MenuStyle;
+  style->setParent(this);
+  setStyle(style);
+}
 
 void KeysMenu::initStyleOption(QStyleOptionMenuItem* option, const QAction* action) const {
   QMenu::initStyleOption(option, action);

@@ -9,7 +9,6 @@
 #include <QSplitter>
 #include <QScreen>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <algorithm>
@@ -100,6 +99,7 @@ void CMainFrame::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   // After the form has spaced itself for the new font.
   if (event->type() == QEvent::FontChange) QTimer::singleShot(0, this, &CMainFrame::FitMinimumToScreen);
+  if (event->type() == QEvent::PaletteChange) SetCommandIcons();
 }
 
 QMenu* CMainFrame::AddMenu(const char* title) {
@@ -134,15 +134,20 @@ void CMainFrame::CreateMenus() {
     connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
 }
 
-void CMainFrame::CreateToolBar() {
-  m_commands.fileNew->setIcon(ThemeIcon("document-new", BlankPageImage()));
-  m_commands.fileOpen->setIcon(ThemeIcon("document-open", OpenFolderImage()));
-  m_commands.fileSave->setIcon(ThemeIcon("document-save", style()->standardIcon(QStyle::SP_DialogSaveButton)));
-  m_commands.fileSaveAs->setIcon(ThemeIcon("document-save-as", DiskImage()));
+// The program's own images are drawn in the palette's colours, so they are made again when it changes.
+void CMainFrame::SetCommandIcons() {
+  const QPalette& colours = palette();
+  m_commands.fileNew->setIcon(ThemeIcon("document-new", BlankPageImage(colours)));
+  m_commands.fileOpen->setIcon(ThemeIcon("document-open", OpenFolderImage(colours)));
+  m_commands.fileSave->setIcon(ThemeIcon("document-save", DiskImage(colours)));
+  m_commands.fileSaveAs->setIcon(ThemeIcon("document-save-as", DiskAndPenImage(colours)));
   m_commands.editUndo->setIcon(QIcon::fromTheme(QStringLiteral("edit-undo")));
   m_commands.editRedo->setIcon(QIcon::fromTheme(QStringLiteral("edit-redo")));
-  m_commands.appAbout->setIcon(ThemeIcon("help-about", QuestionMarkImage()));
+  m_commands.appAbout->setIcon(ThemeIcon("help-about", QuestionMarkImage(colours)));
+}
 
+void CMainFrame::CreateToolBar() {
+  SetCommandIcons();
   m_wndToolBar = addToolBar(QStringLiteral("Toolbar"));
   m_wndToolBar->setObjectName(QStringLiteral("Toolbar"));
   m_wndToolBar->setMovable(true);

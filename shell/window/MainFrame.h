@@ -63,7 +63,7 @@ signals:
 protected:
   // Closing runs the save question first; Cancel keeps the window open.
   void closeEvent(QCloseEvent* event) override;
-  // The smallest size follows the font.
+  // The smallest size follows the font, the toolbar's images the palette.
   void changeEvent(QEvent* event) override;
 
 private:
@@ -71,6 +71,7 @@ private:
   QMenu* AddMenu(const char* title);
   void CreateMenus();
   void CreateToolBar();
+  void SetCommandIcons();
   void CreateStatusBar();
   void CreateDesignsPanel();
   void FitMinimumToScreen();

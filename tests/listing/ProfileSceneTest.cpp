@@ -46,6 +46,17 @@ TEST(ProfileSceneTest, ShadesTheBandMarksStationsAndHighlightsTheSelectedLine) {
   ASSERT_FALSE(band.empty());  // the plot's band, then the legend's swatch
   EXPECT_DOUBLE_EQ(band[0].y, layout.Y(61));
   EXPECT_DOUBLE_EQ(band[0].y + band[0].height, layout.Y(1));
+  // The legend's swatch is edged all round as the plot's band is, so that it shows off the plot.
+  ASSERT_EQ(band.size(), 2u);
+  const scene::Rect& swatch = band[1];
+  const std::vector<scene::Point> corners = {{swatch.x, swatch.y},
+                                             {swatch.x + swatch.width, swatch.y},
+                                             {swatch.x + swatch.width, swatch.y + swatch.height},
+                                             {swatch.x, swatch.y + swatch.height},
+                                             {swatch.x, swatch.y}};
+  const std::vector<scene::Polyline> lines = All<scene::Polyline>(scene);
+  EXPECT_TRUE(std::ranges::any_of(
+      lines, [&](const scene::Polyline& line) { return line.stroke == Ink::BandEdge && line.points == corners; }));
 
   const std::vector<scene::Rect> selection = Filled(scene, Ink::Selection);
   ASSERT_EQ(selection.size(), 1u);

@@ -33,7 +33,8 @@ QPalette DarkPalette() {
 
 // In the picture files' colours, the desktop's light palette and a dark one,
 // text reads on the plot and around it, every mark on the track stands out on
-// the band and above it, and the band shows on the plot.
+// the band and above it, and the band shows on the plot, its edges, which
+// also outline its swatch in the legend, as marks must (3 to 1).
 TEST(SceneColoursTest, EveryMeaningReadsInLightAndDarkSchemes) {
   const struct {
     const char* name;
@@ -50,6 +51,8 @@ TEST(SceneColoursTest, EveryMeaningReadsInLightAndDarkSchemes) {
       for (const Ink ground : {Ink::Band, Ink::Base})
         EXPECT_GE(Contrast(colours[mark], colours[ground]), 2.0) << name << " " << int(mark) << " on " << int(ground);
     EXPECT_GE(Contrast(colours[Ink::Band], colours[Ink::Base]), 1.1) << name;
+    for (const Ink ground : {Ink::Base, Ink::Window, Ink::Band})
+      EXPECT_GE(Contrast(colours[Ink::BandEdge], colours[ground]), 3.0) << name << " on " << int(ground);
     EXPECT_LT(colours[Ink::Selection].alpha(), 255) << name;  // the track shows through
   }
 }

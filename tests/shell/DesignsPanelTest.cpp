@@ -10,11 +10,13 @@
 #include <QTableView>
 #include <filesystem>
 
+#include "render/Legibility.h"
 #include "shell/designs/ColumnChooser.h"
 #include "shell/designs/DesignSortProxy.h"
 #include "shell/designs/DesignTableModel.h"
 #include "shell/designs/DesignsPanel.h"
 #include "tests/shell/AppFixture.h"
+#include "tests/shell/SchemePalettes.h"
 
 namespace {
 constexpr std::uint8_t kLevel = 0, kUp = 4, kUpSteep = 5, kDown = 10, kLeftCurve = 16, kRightCurve = 17,
@@ -92,6 +94,7 @@ private slots:
   void showsTheSummaryOfEveryDesign();
   void tellsEachStateInWords();
   void sortsNumbersAsNumbersAndFilters();
+  void filterPlaceholderReadsInLightAndDark();
   void opensTheChosenDesignAfterTheSaveQuestion();
   void followsFilesAddedChangedAndRemoved();
   void scanningCancels();
@@ -178,6 +181,22 @@ void DesignsPanelTest::tellsEachStateInWords() {
   }
   // The View menu's item keeps its own text, whatever the panel's title shows.
   QCOMPARE(panel.toggleViewAction()->text(), "&Designs Panel");
+}
+
+// The empty filter field's "Filter" reads as text must, 4.5 to 1 on the field,
+// also in a dark palette that kept a light scheme's placeholder.
+void DesignsPanelTest::filterPlaceholderReadsInLightAndDark() {
+  ShellFixture shell;
+  const QLineEdit& field = shell.frame.GetDesignsPanel().FilterField();
+  for (const auto& [scheme, palette] : LightDarkLight()) {
+    const ScopedAppPalette applied(palette);
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+      const QPalette& shown = field.palette();
+      QVERIFY2(ContrastRatio(shown.color(group, QPalette::PlaceholderText), shown.color(group, QPalette::Base)) >=
+                   kTextContrast,
+               scheme);
+    }
+  }
 }
 
 void DesignsPanelTest::sortsNumbersAsNumbersAndFilters() {

@@ -8,10 +8,12 @@
 
 #include <QStyleOptionMenuItem>
 
+#include "render/Legibility.h"
 #include "shell/dialogs/ElevationDlg.h"
 #include "shell/window/KeysMenu.h"
 #include "shell/window/ProfileStrip.h"
 
+#include "tests/shell/SchemePalettes.h"
 #include "tests/shell/ShellFixture.h"
 #include "tests/support/Bytes.h"
 
@@ -33,6 +35,7 @@ class MainFrameTest : public QObject {
 private slots:
   void offersTheMenusToolbarAndStatusBar();
   void menusShowEveryKeyAndTheKeysWork();
+  void toolbarImagesAndMenuSeparatorsReadInLightAndDark();
   void asksToSaveChangesBeforeClosing();
   void saveAsWritesTheDesignUnderTheNewName();
   void saveWritesTheDesignToItsOwnFile();
@@ -126,6 +129,52 @@ void MainFrameTest::menusShowEveryKeyAndTheKeysWork() {
       QSignalSpy triggered(command, &QAction::triggered);
       QTest::keySequence(&shell.frame, key);
       QVERIFY2(triggered.size() == 1, qPrintable(key.toString()));
+    }
+  }
+}
+
+// Marks that must be told from what is around them: 3 to 1, as accessibility
+// guidelines ask of icons. A separator only groups, but must not vanish.
+constexpr double kMarkContrast = 3, kSeparatorContrast = 2;
+
+// The toolbar's images and the menus' separators stand out from what they are
+// drawn on, in a light scheme and a dark one, switched to while the window shows.
+void MainFrameTest::toolbarImagesAndMenuSeparatorsReadInLightAndDark() {
+  ShellFixture shell;
+  shell.OpenDesign(Turns());
+  QVERIFY(shell.Activate());
+  QToolBar& bar = shell.frame.ToolBar();
+  QMenu& menu = shell.frame.FileMenu();
+  for (const auto& [scheme, palette] : LightDarkLight()) {
+    const ScopedAppPalette applied(palette);
+    const QColor ground = bar.palette().color(QPalette::Window);
+    for (QAction* command : bar.actions()) {
+      if (command->isSeparator()) continue;
+      // The pixels at least half covered, as they show on the toolbar.
+      const QImage image = command->icon().pixmap(bar.iconSize()).toImage();
+      int inked = 0;
+      for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+          if (const QColor pixel = image.pixelColor(x, y); pixel.alpha() >= 128) {
+            ++inked;
+            QVERIFY2(ContrastRatio(pixel, ground) >= kMarkContrast, qPrintable(command->toolTip() + u' ' + scheme));
+          }
+      QVERIFY2(inked >= 12, qPrintable(command->toolTip() + u' ' + scheme));
+    }
+
+    menu.popup(bar.mapToGlobal(QPoint()));
+    QVERIFY(QTest::qWaitForWindowExposed(&menu));
+    const QImage shown = menu.grab().toImage();
+    menu.hide();
+    for (QAction* separator : menu.actions()) {
+      if (!separator->isSeparator()) continue;
+      // The line's row against the menu just above it.
+      const QRect row = menu.actionGeometry(separator);
+      const QColor around = shown.pixelColor(row.center().x(), row.top());
+      double best = 1;
+      for (int y = row.top(); y <= row.bottom(); ++y)
+        best = std::max(best, ContrastRatio(shown.pixelColor(row.center().x(), y), around));
+      QVERIFY2(best >= kSeparatorContrast, scheme);
     }
   }
 }
