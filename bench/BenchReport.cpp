@@ -275,6 +275,8 @@ void AddDesktop(std::vector<Row>& rows, const Figures& figures) {
   std::snprintf(panel, sizeof panel, "Designs panel, 100k rows in %.1f s: longest wait",
                 Find(figures, "panel_fill_seconds"));
   rows.push_back(LimitRow(panel, Find(figures, "panel_longest_wait_ms"), "ms", 50.0));
+  rows.push_back(LimitRow("Designs panel, scrolling through them with profiles: longest wait",
+                          Find(figures, "panel_scroll_longest_wait_ms"), "ms", 50.0));
 }
 
 }  // namespace
