@@ -57,7 +57,7 @@ bool OpenRawTerminal(int output[2]) {
   if (!options.inputFile.empty()) in = ::open(options.inputFile.c_str(), O_RDONLY);
   if (in < 0 || ::dup2(in, 0) < 0 || ::setrlimit(RLIMIT_FSIZE, &size) != 0 || ::setrlimit(RLIMIT_AS, &memory) != 0 ||
       (options.taskLimit != RLIM_INFINITY && ::setrlimit(RLIMIT_NPROC, &tasks) != 0) ||
-      (options.ordinaryUser && !BecomeOrdinaryUser()))
+      (options.ordinaryUser && !BecomeOrdinaryUser(options.ordinaryUid)))
     _exit(127);
   for (const auto& [name, value] : options.environment)
     if (value.empty() ? ::unsetenv(name.c_str()) : ::setenv(name.c_str(), value.c_str(), 1)) _exit(127);

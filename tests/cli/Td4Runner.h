@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/ChildProcess.h"
+
 // What one run of the td4 program gave.
 struct Td4Result {
   int status;  // exit status, or -1 when it did not exit normally
@@ -28,6 +30,7 @@ struct Td4Options {
   rlim_t memoryLimit = RLIM_INFINITY;    // bytes of address space, as ulimit -v sets it
   rlim_t taskLimit = RLIM_INFINITY;      // processes and threads of the user, as ulimit -u sets it (not for root)
   bool ordinaryUser = false;             // drop root's rights first (BecomeOrdinaryUser)
+  uid_t ordinaryUid = kNobody;           // as whom
   // This process's environment changed by these (an empty value removes the variable).
   std::map<std::string, std::string> environment;
 };

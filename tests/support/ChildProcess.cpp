@@ -6,10 +6,9 @@
 
 #include <cstdlib>
 
-bool BecomeOrdinaryUser() {
-  constexpr uid_t kNobody = 65534;
+bool BecomeOrdinaryUser(uid_t user) {
   if (::geteuid() != 0) return true;
-  return ::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0;
+  return ::setgroups(0, nullptr) == 0 && ::setgid(user) == 0 && ::setuid(user) == 0;
 }
 
 int RunInChild(const std::function<int()>& body) {
