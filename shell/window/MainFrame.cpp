@@ -74,7 +74,12 @@ CMainFrame::CMainFrame(IFileDialogs& fileDialogs)
 // give up rows, which then scroll.
 void CMainFrame::FitMinimumToScreen() {
   const int room = screen()->geometry().height() * 9 / 10;
-  setMinimumSize(kMinWidth, std::min(kMinHeight, room));
+  FitLayoutInto(room);
+  // Never below what the layout needs, or a window manager could cut its parts off.
+  setMinimumSize(QSize(kMinWidth, std::min(kMinHeight, room)).expandedTo(layout()->totalMinimumSize()));
+}
+
+void CMainFrame::FitLayoutInto(int room) {
   const auto fits = [this, room] {
     // The window's layout keeps the panes' last minimum until told.
     m_pPanes->updateGeometry();
@@ -95,10 +100,12 @@ void CMainFrame::FitMinimumToScreen() {
   }
 }
 
+void CMainFrame::FitMinimumLater() { QTimer::singleShot(0, this, &CMainFrame::FitMinimumToScreen); }
+
 void CMainFrame::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   // After the form has spaced itself for the new font.
-  if (event->type() == QEvent::FontChange) QTimer::singleShot(0, this, &CMainFrame::FitMinimumToScreen);
+  if (event->type() == QEvent::FontChange) FitMinimumLater();
   if (event->type() == QEvent::PaletteChange) SetCommandIcons();
 }
 
@@ -176,6 +183,12 @@ void CMainFrame::CreateDesignsPanel() {
   const auto keepMenuText = [toggle] { toggle->setText(QStringLiteral("&Designs Panel")); };
   keepMenuText();
   connect(m_pDesignsPanel, &QWidget::windowTitleChanged, toggle, keepMenuText);
+  // Shown, hidden, docked elsewhere or floated, the panel changes what the window
+  // needs. (A lambda: the panel is hidden also while the window is destroyed.)
+  const auto refit = [this] { FitMinimumLater(); };
+  connect(m_pDesignsPanel, &QDockWidget::visibilityChanged, this, refit);
+  connect(m_pDesignsPanel, &QDockWidget::dockLocationChanged, this, refit);
+  connect(m_pDesignsPanel, &QDockWidget::topLevelChanged, this, refit);
   toggle->setStatusTip(QStringLiteral("Show or hide the Designs panel of a folder"));
   toggle->setToolTip(QStringLiteral("Toggle Designs Panel"));
   // The usual open sequence, so the save question comes first.

@@ -75,6 +75,10 @@ private:
   void CreateStatusBar();
   void CreateDesignsPanel();
   void FitMinimumToScreen();
+  // Once the layouts have settled.
+  void FitMinimumLater();
+  // Gives up what the window shows at its smallest until its layout needs at most room pixels of height.
+  void FitLayoutInto(int room);
   void RouteCommands();
   void LinkProfileStrip();
   void OnDocumentChanged();

@@ -1,6 +1,7 @@
 #include "shell/window/ProfileStrip.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QFontInfo>
 #include <QHelpEvent>
@@ -57,9 +58,10 @@ void CProfileStrip::SetSelectedLine(int line) {
 void CProfileStrip::SetFitText(const QString& text) { m_strFit = text; }
 
 // The labels follow the widget's font: its size is the legend's.
+double CProfileStrip::TextScale() const { return TextScaleForFont(QFontInfo(font()).pixelSize()); }
+
 ProfileLayout CProfileStrip::Layout() const {
-  const double textScale = TextScaleForFont(QFontInfo(font()).pixelSize());
-  return LayOutProfile(ExtentOf(m_profile), width(), height(), SceneFont(font()), textScale);
+  return LayOutProfile(ExtentOf(m_profile), width(), height(), SceneFont(font()), TextScale());
 }
 
 QString CProfileStrip::SegmentTip(int segment) const {
@@ -86,7 +88,7 @@ void CProfileStrip::MoveMarker(int segment) {
   AnnounceMarker(*this);
 }
 
-QSize CProfileStrip::sizeHint() const { return {600, 180}; }
+QSize CProfileStrip::sizeHint() const { return {600, int(std::lround(180 * TextScale()))}; }
 
 void CProfileStrip::SetMayShrinkAway(bool may) {
   m_bMayShrinkAway = may;
@@ -94,8 +96,11 @@ void CProfileStrip::SetMayShrinkAway(bool may) {
 }
 
 // The least height that still shows a plot between the labels above and below
-// it; the segment list keeps its lines before the profile gets more.
-QSize CProfileStrip::minimumSizeHint() const { return {200, m_bMayShrinkAway ? 0 : 90}; }
+// it, which grow with the font; the segment list keeps its lines before the
+// profile gets more.
+QSize CProfileStrip::minimumSizeHint() const {
+  return {200, m_bMayShrinkAway ? 0 : int(std::lround(90 * TextScale()))};
+}
 
 bool CProfileStrip::event(QEvent* event) {
   if (event->type() != QEvent::ToolTip) return QWidget::event(event);
@@ -146,6 +151,8 @@ void CProfileStrip::changeEvent(QEvent* event) {
     m_picture = {};
     update();
   }
+  // Its sizes follow the labels.
+  if (event->type() == QEvent::FontChange) updateGeometry();
 }
 
 void CProfileStrip::mousePressEvent(QMouseEvent* event) {

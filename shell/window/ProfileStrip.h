@@ -65,6 +65,8 @@ protected:
 
 private:
   void MoveMarker(int segment);
+  // How much larger than in picture files the labels are, in the widget's font.
+  double TextScale() const;
 
   ElevationProfile m_profile;
   int m_nSelectedLine = -1;

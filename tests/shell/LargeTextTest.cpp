@@ -53,7 +53,9 @@ void LargeTextTest::windowAtItsMinimumLeavesRoomAndKeepsThreeLines() {
   QCoreApplication::processEvents();
 
   const int screenHeight = shell.frame.screen()->geometry().height();
-  const QSize minimum = shell.frame.minimumSize().expandedTo(shell.frame.minimumSizeHint());
+  // The window's own minimum holds what its layout needs: no window manager makes it cut its parts off.
+  const QSize minimum = shell.frame.minimumSize();
+  QCOMPARE(minimum.expandedTo(shell.frame.minimumSizeHint()), minimum);
   QVERIFY2(minimum.height() * 10 <= screenHeight * 9,
            qPrintable(QStringLiteral("minimum %1 of %2").arg(minimum.height()).arg(screenHeight)));
   shell.frame.resize(minimum);

@@ -335,7 +335,8 @@ void ProfileStripTest::followsThePalette() {
 }
 
 // With a font twice as large, the legend above the plot, the elevations left
-// of it and the segment numbers below it are painted about twice as large.
+// of it and the segment numbers below it are painted about twice as large, and
+// the strip's smallest height, which holds them, grows as much.
 void ProfileStripTest::labelsFollowTheFont() {
   ShellFixture shell;
   shell.OpenDesign(ChainLift());
@@ -344,7 +345,7 @@ void ProfileStripTest::labelsFollowTheFont() {
   CProfileStrip& strip = Strip(shell);
   const QColor text = ColoursOf(strip.palette())[scene::Ink::Text];
   const QFont desktopFont = strip.font();
-  // Heights of the legend and of the numbers, and the width of the elevations.
+  // Heights of the legend and of the numbers, the width of the elevations, the smallest height.
   const auto measureLabels = [&](double fontScale) {
     QFont font = desktopFont;
     font.setPointSizeF(font.pointSizeF() * fontScale);
@@ -354,7 +355,8 @@ void ProfileStripTest::labelsFollowTheFont() {
     const int top = int(layout.top), bottom = int(layout.top + layout.height);
     return std::array{InkBounds(image, QRect(0, 0, strip.width(), top), text).height(),
                       InkBounds(image, QRect(0, bottom + 4, strip.width(), strip.height() - bottom - 4), text).height(),
-                      InkBounds(image, QRect(0, top, int(layout.left) - 1, bottom - top), text).width()};
+                      InkBounds(image, QRect(0, top, int(layout.left) - 1, bottom - top), text).width(),
+                      strip.minimumSizeHint().height()};
   };
   const auto desktop = measureLabels(1);
   const auto twice = measureLabels(2);
