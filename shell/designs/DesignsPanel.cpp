@@ -153,6 +153,9 @@ DesignsPanel::DesignsPanel(QStatusBar& statusBar, QWidget* parent)
   layout->addLayout(filterLine);
   layout->addWidget(m_pTable);
   layout->addWidget(m_pGrid);
+  // With large text the line wraps rather than widen the panel past the screen.
+  m_pCounts->setWordWrap(true);
+  m_pScanOutcome->setWordWrap(true);
   auto* countsLine = new QHBoxLayout;
   countsLine->addWidget(m_pCounts, 1);
   countsLine->addWidget(m_pScanOutcome);

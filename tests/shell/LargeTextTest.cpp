@@ -52,12 +52,17 @@ void LargeTextTest::windowAtItsMinimumLeavesRoomAndKeepsThreeLines() {
   QVERIFY(QTest::qWaitForWindowExposed(&shell.frame));
   QCoreApplication::processEvents();
 
-  const int screenHeight = shell.frame.screen()->geometry().height();
+  const QRect screen = shell.frame.screen()->geometry();
+  QCOMPARE(screen.size(), QSize(640, 400));
+  const int screenHeight = screen.height();
   // The window's own minimum holds what its layout needs: no window manager makes it cut its parts off.
   const QSize minimum = shell.frame.minimumSize();
   QCOMPARE(minimum.expandedTo(shell.frame.minimumSizeHint()), minimum);
   QVERIFY2(minimum.height() * 10 <= screenHeight * 9,
            qPrintable(QStringLiteral("minimum %1 of %2").arg(minimum.height()).arg(screenHeight)));
+  // The Designs panel beside the form stays on the screen.
+  QVERIFY2(minimum.width() <= screen.width(),
+           qPrintable(QStringLiteral("minimum width %1 of %2").arg(minimum.width()).arg(screen.width())));
   shell.frame.resize(minimum);
   QTRY_COMPARE(shell.frame.size(), minimum);
 
