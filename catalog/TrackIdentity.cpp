@@ -1,6 +1,7 @@
 #include "catalog/TrackIdentity.h"
 
 #include <algorithm>
+#include <span>
 
 #include <nettle/base16.h>
 #include <nettle/sha2.h>
@@ -13,7 +14,8 @@ static_assert(std::tuple_size_v<TrackDigest> == SHA256_DIGEST_SIZE);
 
 constexpr std::size_t kNowhere = ~std::size_t(0);
 
-// A design that steps led to: its segments as the track list holds them, and
+// A design that steps led to: its segments as the track list holds them (kept
+// only until both steps from it are taken, but for the loaded design's), and
 // whether it is an open circuit, which Save writes in another order, so the
 // same segments may lead on differently. next tells, by index, where each
 // step leads from here; kNowhere where it is refused.
@@ -27,16 +29,23 @@ struct Reached {
 
 // After every step the track list holds the array's codes and flags in the
 // array's order, so its bytes are the segments as the window lists them.
-Reached Capture(const CDecoderDoc& doc, TrackSteps steps) {
-  Reached reached{{doc.m_pTrackList, doc.m_pTrackList + 2 * std::size_t(doc.m_nSegments)},
-                  doc.m_bOpenCircuit != 0,
-                  {},
-                  std::move(steps)};
+std::span<const std::uint8_t> TrackListOf(const CDecoderDoc& doc) {
+  return {doc.m_pTrackList, 2 * std::size_t(doc.m_nSegments)};
+}
+
+TrackDigest DigestOf(std::span<const std::uint8_t> trackList) {
+  TrackDigest digest;
   sha256_ctx context;
   sha256_init(&context);
-  sha256_update(&context, reached.trackList.size(), reached.trackList.data());
-  sha256_digest(&context, reached.digest.size(), reached.digest.data());
-  return reached;
+  sha256_update(&context, trackList.size(), trackList.data());
+  sha256_digest(&context, digest.size(), digest.data());
+  return digest;
+}
+
+// The design in the document, reached by steps, with its digest.
+Reached Capture(const CDecoderDoc& doc, const TrackDigest& digest, TrackSteps steps) {
+  const std::span<const std::uint8_t> trackList = TrackListOf(doc);
+  return {{trackList.begin(), trackList.end()}, doc.m_bOpenCircuit != 0, digest, std::move(steps)};
 }
 
 // Puts a design reached back into the document as loading it would leave it,
@@ -53,20 +62,25 @@ void PutBack(CDecoderDoc& doc, const Reached& reached) {
 // and among those the one that mirrors first.
 std::vector<Reached> TakeEveryStep(CDecoderDoc& doc) {
   std::vector<Reached> reached;
-  reached.push_back(Capture(doc, {}));
+  reached.push_back(Capture(doc, DigestOf(TrackListOf(doc)), {}));
   for (std::size_t from = 0; from < reached.size(); ++from) {
     for (const TrackStep step : {TrackStep::Mirror, TrackStep::Reverse}) {
       PutBack(doc, reached[from]);
       if (!TakeStep(doc, step)) continue;
+      // A design is copied only when it is new: a track of millions of
+      // segments then holds few copies of its list at once.
+      const TrackDigest digest = DigestOf(TrackListOf(doc));
+      const bool openCircuit = doc.m_bOpenCircuit != 0;
+      const auto known = std::ranges::find_if(
+          reached, [&](const Reached& r) { return r.digest == digest && r.openCircuit == openCircuit; });
+      const std::size_t index = std::size_t(known - reached.begin());
+      reached[from].next[std::size_t(step)] = index;
+      if (known != reached.end()) continue;
       TrackSteps steps = reached[from].steps;
       steps.push_back(step);
-      Reached candidate = Capture(doc, std::move(steps));
-      const auto known = std::ranges::find_if(reached, [&](const Reached& r) {
-        return r.digest == candidate.digest && r.openCircuit == candidate.openCircuit;
-      });
-      reached[from].next[std::size_t(step)] = std::size_t(known - reached.begin());
-      if (known == reached.end()) reached.push_back(std::move(candidate));
+      reached.push_back(Capture(doc, digest, std::move(steps)));
     }
+    if (from > 0) std::vector<std::uint8_t>().swap(reached[from].trackList);
   }
   PutBack(doc, reached.front());
   return reached;
