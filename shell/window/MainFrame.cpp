@@ -100,6 +100,10 @@ void CMainFrame::FitLayoutInto(int room) {
   }
 }
 
+// The panel is hidden again as the window's base deletes it, when this is no
+// longer a CMainFrame: nothing of it may answer then.
+CMainFrame::~CMainFrame() { m_pDesignsPanel->disconnect(this); }
+
 void CMainFrame::FitMinimumLater() { QTimer::singleShot(0, this, &CMainFrame::FitMinimumToScreen); }
 
 void CMainFrame::changeEvent(QEvent* event) {
@@ -183,12 +187,10 @@ void CMainFrame::CreateDesignsPanel() {
   const auto keepMenuText = [toggle] { toggle->setText(QStringLiteral("&Designs Panel")); };
   keepMenuText();
   connect(m_pDesignsPanel, &QWidget::windowTitleChanged, toggle, keepMenuText);
-  // Shown, hidden, docked elsewhere or floated, the panel changes what the window
-  // needs. (A lambda: the panel is hidden also while the window is destroyed.)
-  const auto refit = [this] { FitMinimumLater(); };
-  connect(m_pDesignsPanel, &QDockWidget::visibilityChanged, this, refit);
-  connect(m_pDesignsPanel, &QDockWidget::dockLocationChanged, this, refit);
-  connect(m_pDesignsPanel, &QDockWidget::topLevelChanged, this, refit);
+  // Shown, hidden, docked elsewhere or floated, the panel changes what the window needs.
+  connect(m_pDesignsPanel, &QDockWidget::visibilityChanged, this, &CMainFrame::FitMinimumLater);
+  connect(m_pDesignsPanel, &QDockWidget::dockLocationChanged, this, &CMainFrame::FitMinimumLater);
+  connect(m_pDesignsPanel, &QDockWidget::topLevelChanged, this, &CMainFrame::FitMinimumLater);
   toggle->setStatusTip(QStringLiteral("Show or hide the Designs panel of a folder"));
   toggle->setToolTip(QStringLiteral("Toggle Designs Panel"));
   // The usual open sequence, so the save question comes first.

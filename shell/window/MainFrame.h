@@ -28,6 +28,7 @@ public:
   static constexpr int kMinHeight = 400;
 
   explicit CMainFrame(IFileDialogs& fileDialogs);
+  ~CMainFrame() override;
 
   CDecoderDoc& GetDocument() { return m_document; }
   CSingleDocTemplate& GetDocTemplate() { return m_docTemplate; }
