@@ -92,6 +92,9 @@ DesignsPanel::DesignsPanel(QStatusBar& statusBar, QWidget* parent)
   QHeaderView& header = *m_pTable->horizontalHeader();
   for (int place = 0; place < int(std::size(kFirstColumns)); ++place)
     header.moveSection(header.visualIndex(kFirstColumns[place]), place);
+  // Shown, the profiles come right after the names: at the end they would be
+  // past the panel's first width.
+  header.moveSection(header.visualIndex(DesignTableModel::Profile), header.visualIndex(DesignTableModel::FileName) + 1);
   m_pColumns = new ColumnChooser(header);
   QStringList firstColumns;
   for (const DesignTableModel::Column column : kFirstColumns)

@@ -494,6 +494,11 @@ void DesignsPanelTest::paintsProfilesOfTheRowsOnScreenOnly() {
     return !panel.Proxy().index(row, DesignTableModel::Profile).data(Qt::DecorationRole).value<QImage>().isNull();
   };
   QTRY_VERIFY(profileShown(0));
+  // Beside the names, within the panel's width.
+  const QHeaderView& header = *table.horizontalHeader();
+  QVERIFY2(header.sectionViewportPosition(DesignTableModel::Profile) + ProfileThumbnails::kWidth <=
+               table.viewport()->width(),
+           qPrintable(QString::number(header.sectionViewportPosition(DesignTableModel::Profile))));
   const int onScreen = table.rowAt(table.viewport()->height() - 1) + 1;
   QVERIFY(onScreen > 0 && onScreen < kDesigns / 4);
   // The rows on screen, and the few the view measures for its columns' widths.
