@@ -1,10 +1,11 @@
 #include "shell/designs/DesignTableModel.h"
 
-#include <QFile>
 #include <algorithm>
 #include <limits>
 
 #include "catalog/SummaryWords.h"
+
+#include "shell/designs/RowTexts.h"
 
 namespace {
 
@@ -13,30 +14,12 @@ const char* const kHeadings[] = {"File",      "Edition", "Checksum",       "Segm
                                  "Same track", "Profile"};
 static_assert(std::size(kHeadings) == DesignTableModel::ColumnCount);
 
-QString Text(const std::string& text) { return QString::fromStdString(text); }
-
-QString FileNameOf(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  return QFile::decodeName(slash == std::string::npos ? path.c_str() : path.c_str() + slash + 1);
-}
-
-QString LiftText(const DesignSummary& summary) {
-  if (summary.chainLift && summary.launchedLiftHill) return QStringLiteral("yes, launched");
-  if (summary.launchedLiftHill) return QStringLiteral("launched");
-  return summary.chainLift ? QStringLiteral("yes") : QStringLiteral("no");
-}
-
-QString ReverseText(const DesignSummary& summary) {
-  if (summary.reverseRefused) return QStringLiteral("refused");
-  return summary.openCircuit ? QStringLiteral("asks first") : QStringLiteral("yes");
-}
-
 QVariant Number(const std::optional<std::int64_t>& value) { return value ? QVariant(qlonglong(*value)) : QVariant(); }
 
 // "mirrored of shuttle.td4", "same as shuttle.td4"; empty for the first of its track.
 QString SameTrackText(const DesignSummary& summary) {
   if (summary.sameTrackAs.empty()) return {};
-  const QString first = FileNameOf(summary.sameTrackAs);
+  const QString first = DesignFileName(summary.sameTrackAs);
   if (summary.variant.empty()) return QStringLiteral("same as ") + first;
   return QString::fromStdString(StepWords(summary.variant)) + QStringLiteral(" of ") + first;
 }
@@ -68,9 +51,9 @@ QVariant DesignTableModel::data(const QModelIndex& index, int role) const {
   const DesignSummary& summary = design.summary;
   switch (role) {
     case Qt::DisplayRole:
-      return Text(summary, index.column());
+      return Text(design, index.column());
     case kSortRole:
-      return SortKey(summary, index.column());
+      return SortKey(design, index.column());
     case Qt::DecorationRole:
       if (index.column() == FileName) return m_stateIcons[std::size_t(StateOf(summary))];
       if (index.column() == Profile && summary.loaded) return m_pProfiles->Find(summary.path, design.stamp);
@@ -79,7 +62,7 @@ QVariant DesignTableModel::data(const QModelIndex& index, int role) const {
     case Qt::AccessibleDescriptionRole:  // what a screen reader tells of the cell after its text
       return StateSentence(summary, SameTrackText(summary));
     case kRefusalRole:
-      return summary.loaded ? QVariant() : ::Text(summary.message);
+      return summary.loaded ? QVariant() : design.texts.message;
     case kSharedTrackRole:
       return SharesTrack(summary);
     case Qt::TextAlignmentRole:
@@ -91,16 +74,17 @@ QVariant DesignTableModel::data(const QModelIndex& index, int role) const {
   }
 }
 
-QVariant DesignTableModel::Text(const DesignSummary& summary, int column) const {
-  if (column == FileName) return FileNameOf(summary.path);
-  if (column == Message) return ::Text(summary.message);
-  // A design that did not load has nothing more to tell.
+QVariant DesignTableModel::Text(const ScannedDesign& design, int column) const {
+  const DesignSummary& summary = design.summary;
+  const DesignTexts& texts = design.texts;
+  if (column == FileName) return texts.fileName;
+  if (column == Message) return texts.message;
   if (!summary.loaded) return {};
   switch (column) {
     case Edition:
-      return ::Text(summary.edition);
+      return texts.edition;
     case Checksum:
-      return QString::fromLatin1(ChecksumWord(summary.checksum));
+      return texts.checksum;
     case Segments:
       return summary.segments;
     case Lowest:
@@ -108,17 +92,17 @@ QVariant DesignTableModel::Text(const DesignSummary& summary, int column) const 
     case Highest:
       return Number(summary.highest);
     case Fits:
-      return QString::fromStdString(FitWord(summary.fit));
+      return texts.fits;
     case RideType:
-      return ::Text(summary.header.rideType);
+      return texts.rideType;
     case Vehicle:
-      return ::Text(summary.header.vehicleType);
+      return texts.vehicle;
     case OperatingMode:
-      return ::Text(summary.header.operatingMode);
+      return texts.operatingMode;
     case ChainLift:
-      return LiftText(summary);
+      return texts.chainLift;
     case Reverse:
-      return ReverseText(summary);
+      return texts.reverse;
     case SameTrack:
       return SameTrackText(summary);
     default:
@@ -128,13 +112,14 @@ QVariant DesignTableModel::Text(const DesignSummary& summary, int column) const 
 
 // The fitting range sorts by its first starting elevation, then its last;
 // "none" after every range, and a design that did not load after that.
-QVariant DesignTableModel::SortKey(const DesignSummary& summary, int column) const {
+QVariant DesignTableModel::SortKey(const ScannedDesign& design, int column) const {
+  const DesignSummary& summary = design.summary;
   if (column == Fits) {
     if (!summary.loaded) return {};
     if (!summary.fit) return std::numeric_limits<qlonglong>::max();
     return qlonglong(summary.fit->first) * 100 + summary.fit->last;
   }
-  return Text(summary, column);
+  return Text(design, column);
 }
 
 QVariant DesignTableModel::headerData(int section, Qt::Orientation orientation, int role) const {

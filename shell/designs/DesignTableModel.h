@@ -81,8 +81,8 @@ signals:
   void countsChanged();
 
 private:
-  QVariant Text(const DesignSummary& summary, int column) const;
-  QVariant SortKey(const DesignSummary& summary, int column) const;
+  QVariant Text(const ScannedDesign& design, int column) const;
+  QVariant SortKey(const ScannedDesign& design, int column) const;
   bool SharesTrack(const DesignSummary& summary) const;
   std::vector<ScannedDesign>::iterator Find(const std::string& path);
   // Adds a row's design to the counts and the tracks seen, in path order.

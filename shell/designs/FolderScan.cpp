@@ -76,12 +76,14 @@ void FolderScan::Run(const std::string& folder, const KnownDesigns& known) {
   }
 
   std::size_t done = 0;
+  RowTextMaker texts;
   SummariseInOrder(
       changed, 0,
       [&](DesignSummary&& summary) {
+        DesignTexts rowTexts = texts.Make(summary);
         std::unique_lock lock(m_mutex);
         m_taken.wait(lock, [this] { return m_found.designs.size() < kLargestBatch || m_cancel; });
-        m_found.designs.push_back({std::move(summary), stamps[done++]});
+        m_found.designs.push_back({std::move(summary), stamps[done++], std::move(rowTexts)});
         m_found.done = qsizetype(done);
       },
       &m_cancel);

@@ -6,6 +6,8 @@
 
 #include "catalog/DesignSummary.h"
 
+#include "shell/designs/RowTexts.h"
+
 // What tells that a file changed since it was summarised: a file written
 // again gets a new size or modification time.
 struct FileStamp {
@@ -15,10 +17,12 @@ struct FileStamp {
   friend bool operator==(const FileStamp&, const FileStamp&) = default;
 };
 
-// A design of the Designs panel: its summary and the file as it was summarised.
+// A design of the Designs panel: its summary, the file as it was summarised,
+// and the texts of its cells.
 struct ScannedDesign {
   DesignSummary summary;
   FileStamp stamp;
+  DesignTexts texts;
 };
 
 // The files of a folder the panel already knows, sorted by path.

@@ -134,6 +134,13 @@ void DesignsPanelTest::showsTheSummaryOfEveryDesign() {
   QCOMPARE(row("steep.td4"), QStringList({"normal", "3", "1", "13", "1..49"}));
   QCOMPARE(row("drop.TD4"), QStringList({"normal", "10", "-9", "1", "11..61"}));
   QCOMPARE(row("noise.td4"), QStringList({"", "", "", "", ""}));
+  const auto names = [&panel](const QString& name) {
+    QStringList texts;
+    for (int column = DesignTableModel::RideType; column <= DesignTableModel::OperatingMode; ++column)
+      texts << panel.Proxy().index(RowOf(panel, name), column).data().toString();
+    return texts;
+  };
+  QCOMPARE(names("steep.td4"), QStringList({"Steel Twister Roller Coaster", "Twister cars (1 6-car train)", "Continuous Circuit Mode"}));
   QVERIFY(!panel.Proxy().index(RowOf(panel, "noise.td4"), DesignTableModel::Message).data().toString().isEmpty());
   const auto state = [&panel](const QString& name) {
     return panel.Proxy().index(RowOf(panel, name), DesignTableModel::FileName).data(Qt::ToolTipRole).toString();
