@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstddef>
 #include <functional>
@@ -47,7 +48,7 @@ public:
     {
       const std::lock_guard lock(m_mutex);
       m_slots[index % m_slots.size()] = std::move(item);
-      awaited = index == m_nNextEmitted;
+      awaited = index == m_nAwaited;
     }
     if (awaited) m_filled.notify_one();
   }
@@ -75,22 +76,35 @@ public:
 
 private:
   static constexpr std::size_t kBatchesPerThread = 4;
+  static constexpr std::chrono::milliseconds kBatchGrace{1};
+  static constexpr std::size_t kNoneAwaited = ~std::size_t(0);
 
   // Waits for the next item in order, then takes it and every one after it
-  // that is there already.
+  // that is there already. Waking for each item would cost the emitter more
+  // than the item takes to make, so it first waits a moment for a batch's
+  // worth; only when even the next item is not there by then does
+  // beforeWait run and the wait go on for that item alone.
   void TakeReady(std::vector<Item>& ready, const std::function<void()>& beforeWait) {
     ready.clear();
     std::unique_lock lock(m_mutex);
-    const auto slot = [&]() -> std::optional<Item>& { return m_slots[m_nNextEmitted % m_slots.size()]; };
-    if (!slot().has_value() && beforeWait) {
-      lock.unlock();
-      beforeWait();
-      lock.lock();
+    const auto slot = [&](std::size_t index) -> std::optional<Item>& { return m_slots[index % m_slots.size()]; };
+    if (!slot(m_nNextEmitted).has_value()) {
+      m_nAwaited = std::min(m_nNextEmitted + kCatalogueBatch, m_nCount) - 1;
+      m_filled.wait_for(lock, kBatchGrace, [&] { return slot(m_nAwaited).has_value(); });
     }
-    m_filled.wait(lock, [&] { return slot().has_value(); });
-    while (m_nNextEmitted < m_nCount && slot().has_value()) {
-      ready.push_back(std::move(*slot()));
-      slot().reset();
+    if (!slot(m_nNextEmitted).has_value()) {
+      m_nAwaited = m_nNextEmitted;
+      if (beforeWait) {
+        lock.unlock();
+        beforeWait();
+        lock.lock();
+      }
+      m_filled.wait(lock, [&] { return slot(m_nNextEmitted).has_value(); });
+    }
+    m_nAwaited = kNoneAwaited;
+    while (m_nNextEmitted < m_nCount && slot(m_nNextEmitted).has_value()) {
+      ready.push_back(std::move(*slot(m_nNextEmitted)));
+      slot(m_nNextEmitted).reset();
       ++m_nNextEmitted;
     }
   }
@@ -111,5 +125,6 @@ private:
   std::condition_variable m_slotsFreed;
   std::size_t m_nNextTaken = 0;
   std::size_t m_nNextEmitted = 0;
+  std::size_t m_nAwaited = kNoneAwaited;
   bool m_bStopped = false;
 };
