@@ -6,6 +6,17 @@
 
 #include "cli/ValidUtf8.h"
 
+namespace {
+
+// Printable ASCII but for the quote and the backslash stands in a JSON string
+// as it is: most texts (paths, the names of the tables) are such, and need
+// neither a check of their UTF-8 nor a copy to escape.
+bool StandsAsItIs(std::string_view text) {
+  return std::ranges::all_of(text, [](char c) { return c >= ' ' && c <= '~' && c != '"' && c != '\\'; });
+}
+
+}  // namespace
+
 JsonStreamWriter& JsonStreamWriter::Key(std::string_view name) {
   Separate();
   m_buffer += '"';
@@ -21,13 +32,27 @@ void JsonStreamWriter::Number(std::int64_t value) {
   Literal({digits, std::size_t(end - digits)});
 }
 
+void JsonStreamWriter::String(std::string_view text) {
+  if (!StandsAsItIs(text)) return Serialised(Serialise(text));
+  Separate();
+  m_buffer += '"';
+  m_buffer += text;
+  m_buffer += '"';
+  FlushWhenFull();
+}
+
 std::string JsonStreamWriter::Serialise(std::string_view text) {
+  if (StandsAsItIs(text)) return '"' + std::string(text) + '"';
   return nlohmann::json(ValidUtf8(text)).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
 void JsonStreamWriter::Literal(std::string_view json) {
   Separate();
   m_buffer += json;
+  FlushWhenFull();
+}
+
+void JsonStreamWriter::FlushWhenFull() {
   if (m_out && m_buffer.size() >= kFlushSize) Flush();
 }
 

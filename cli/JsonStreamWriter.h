@@ -31,7 +31,7 @@ public:
   void ContinueObject() { m_counts.push_back(1); }
   void BeginArray() { Begin('['); }
   void EndArray() { End(']'); }
-  void String(std::string_view text) { Serialised(Serialise(text)); }
+  void String(std::string_view text);
   void Number(std::int64_t value);
   void Bool(bool value) { Literal(value ? "true" : "false"); }
   void Null() { Literal("null"); }
@@ -56,6 +56,8 @@ private:
   void Separate();
   void Indent(std::size_t depth);
   void Flush();
+  // On a stream, writes out the buffer once it holds enough.
+  void FlushWhenFull();
 
   static constexpr std::size_t kFlushSize = 64 * 1024;
 
