@@ -8,6 +8,7 @@
 #include <functional>
 #include <mutex>
 #include <optional>
+#include <utility>
 #include <vector>
 
 // A run of consecutive designs, taken by one worker at once: a design takes a
@@ -25,7 +26,10 @@ template <class Item>
 class OrderedRing {
 public:
   OrderedRing(std::size_t count, unsigned threads, const std::atomic<bool>* cancel)
-      : m_nCount(count), m_slots(threads * kBatchesPerThread * kCatalogueBatch), m_pCancel(cancel) {}
+      : m_nCount(count),
+        m_slots(threads * kBatchesPerThread * kCatalogueBatch),
+        m_spent(m_slots.size()),
+        m_pCancel(cancel) {}
 
   // The next batch for a worker, once its slots are free; nothing when done.
   std::optional<CatalogueBatch> Take() {
@@ -45,9 +49,12 @@ public:
   // waits for wakes it.
   void Put(std::size_t index, Item&& item) {
     bool awaited = false;
+    std::optional<Item> spent;
     {
       const std::lock_guard lock(m_mutex);
-      m_slots[index % m_slots.size()] = std::move(item);
+      const std::size_t slot = index % m_slots.size();
+      spent = std::exchange(m_spent[slot], std::nullopt);
+      m_slots[slot] = std::move(item);
       awaited = index == m_nAwaited;
     }
     if (awaited) m_filled.notify_one();
@@ -63,12 +70,14 @@ public:
     } stop{*this};
     std::vector<Item> ready;
     while (m_nNextEmitted < m_nCount) {
+      const std::size_t first = m_nNextEmitted;
       TakeReady(ready, beforeWait);
       m_slotsFreed.notify_all();
       for (Item& item : ready) {
         if (Cancelled()) return;
         deliver(std::move(item));
       }
+      GiveBack(first, ready);
     }
   }
 
@@ -109,6 +118,19 @@ private:
     }
   }
 
+  // Items delivered go back to their slots, and the worker that fills a slot
+  // next destroys what it holds (after the lock). Their memory then goes back
+  // to a worker's heap: freed by the emitter, every block would lock the
+  // heap of the worker that made it, while that worker allocates from it.
+  void GiveBack(std::size_t first, std::vector<Item>& delivered) {
+    {
+      const std::lock_guard lock(m_mutex);
+      for (std::size_t i = 0; i < delivered.size(); ++i)
+        m_spent[(first + i) % m_spent.size()] = std::move(delivered[i]);
+    }
+    delivered.clear();
+  }
+
   void Stop() {
     {
       const std::lock_guard lock(m_mutex);
@@ -119,6 +141,7 @@ private:
 
   std::size_t m_nCount;
   std::vector<std::optional<Item>> m_slots;
+  std::vector<std::optional<Item>> m_spent;  // delivered, for a worker to destroy
   const std::atomic<bool>* m_pCancel;
   std::mutex m_mutex;
   std::condition_variable m_filled;
