@@ -97,8 +97,13 @@ public:
   void Literal(std::uint32_t& checksum, std::span<const std::uint8_t> bytes) {
     Reserve(1 + bytes.size());
     Put(checksum, std::uint8_t(bytes.size() - 1));
-    for (const std::uint8_t byte : bytes) ChecksumStep(checksum, byte);
-    std::memcpy(&m_block[m_used], bytes.data(), bytes.size());
+    // One loop takes each byte into the checksum and copies it: a short
+    // literal would spend more on a call to memcpy than on its bytes.
+    std::uint8_t* out = &m_block[m_used];
+    for (const std::uint8_t byte : bytes) {
+      ChecksumStep(checksum, byte);
+      *out++ = byte;
+    }
     m_used += bytes.size();
   }
 
