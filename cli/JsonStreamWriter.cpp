@@ -15,6 +15,11 @@ bool StandsAsItIs(std::string_view text) {
   return std::ranges::all_of(text, [](char c) { return c >= ' ' && c <= '~' && c != '"' && c != '\\'; });
 }
 
+// Any other text, quotes included; invalid UTF-8 becomes U+FFFD.
+std::string Escaped(std::string_view text) {
+  return nlohmann::json(ValidUtf8(text)).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
 }  // namespace
 
 JsonStreamWriter& JsonStreamWriter::Key(std::string_view name) {
@@ -33,7 +38,7 @@ void JsonStreamWriter::Number(std::int64_t value) {
 }
 
 void JsonStreamWriter::String(std::string_view text) {
-  if (!StandsAsItIs(text)) return Serialised(Serialise(text));
+  if (!StandsAsItIs(text)) return Literal(Escaped(text));
   Separate();
   m_buffer += '"';
   m_buffer += text;
@@ -43,7 +48,7 @@ void JsonStreamWriter::String(std::string_view text) {
 
 std::string JsonStreamWriter::Serialise(std::string_view text) {
   if (StandsAsItIs(text)) return '"' + std::string(text) + '"';
-  return nlohmann::json(ValidUtf8(text)).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+  return Escaped(text);
 }
 
 void JsonStreamWriter::Literal(std::string_view json) {
